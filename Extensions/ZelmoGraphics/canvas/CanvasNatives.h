@@ -1,0 +1,17 @@
+// The natives of uxclasses/graphics/CuxCanvas, grouped by subject in this folder; the class file
+// uxClasses_Graphics_CuxCanvas.cpp registers them in order.
+#pragma once
+
+namespace zelmo::canvas {
+
+// Transform and clip.
+void setTransformScaled();  // setTransform(IIFF)V
+void setTransform();        // setTransform(II)V
+void resetTransform();
+void setClip();
+void clipRect();
+void getClipBounds();      // getClipBounds()Luxclasses/graphics/CuxArea;
+void getClipBoundsInto();  // getClipBounds(Luxclasses/graphics/CuxArea;)Z
+void removeClipArea();
+
+}  // namespace zelmo::canvas

@@ -1,0 +1,126 @@
+// Canvas transform and clip natives. The clip natives work in untranslated layer coordinates.
+#include <algorithm>
+
+#include "bridge/ManagedData.h"
+#include "bridge/ObjectHandle.h"
+#include "canvas/CanvasNatives.h"
+#include "canvas/CanvasTransform.h"
+#include "geometry/IntMath.h"
+#include "platform/DrawingService.h"
+#include "records/CanvasRecord.h"
+
+namespace zelmo::canvas {
+namespace {
+
+void translateTo(int32_t x, int32_t y) {
+  CanvasTransform& t = canvasTransform();
+  t.savedTranslateX = t.translateX;
+  t.savedTranslateY = t.translateY;
+  t.translateX = x;
+  t.translateY = y;
+}
+
+struct ClipArea {
+  int32_t x1, y1, x2, y2;
+};
+
+bool readClip(int32_t layer, ClipArea& clip) {
+  return osGXgetClipArea(&clip.x1, &clip.y1, &clip.x2, &clip.y2, layer);
+}
+
+void writeArea(Storage area, const ClipArea& clip) {
+  AreaFields::x1.write(area, clip.x1);
+  AreaFields::y1.write(area, clip.y1);
+  AreaFields::x2.write(area, clip.x2);
+  AreaFields::y2.write(area, clip.y2);
+}
+
+}  // namespace
+
+void setTransformScaled() {
+  const ManagedFrame frame;
+  const int32_t x = frame.intArg(0);
+  const int32_t y = frame.intArg(1);
+  const float sx = frame.floatArg(2);
+  const float sy = frame.floatArg(3);
+  translateTo(x, y);
+  canvasTransform().scaleX = toFixed88(sx);
+  canvasTransform().scaleY = toFixed88(sy);
+}
+
+void setTransform() {
+  const ManagedFrame frame;
+  translateTo(frame.intArg(0), frame.intArg(1));
+  canvasTransform().scaleX = 256;
+  canvasTransform().scaleY = 256;
+}
+
+void resetTransform() {
+  CanvasTransform& t = canvasTransform();
+  t.translateX = t.savedTranslateX;
+  t.translateY = t.savedTranslateY;
+  t.scaleX = 256;
+  t.scaleY = 256;
+}
+
+void setClip() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  const int32_t x = frame.intArg(0);
+  const int32_t y = frame.intArg(1);
+  const int32_t w = frame.intArg(2);
+  const int32_t h = frame.intArg(3);
+  osGXsetClipArea(x, y, lastOf(x, w), lastOf(y, h), canvas->layer);
+}
+
+void clipRect() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  const int32_t x = frame.intArg(0);
+  const int32_t y = frame.intArg(1);
+  const int32_t right = lastOf(x, frame.intArg(2));
+  const int32_t bottom = lastOf(y, frame.intArg(3));
+  ClipArea c;
+  if (!readClip(canvas->layer, c)) {
+    osGXsetClipArea(x, y, right, bottom, canvas->layer);
+  } else if (c.x2 < x || c.x1 > right || c.y2 < y || c.y1 > bottom) {
+    osGXsetClipArea(0, 0, 0, 0, canvas->layer);  // touching edges still overlap
+  } else {
+    osGXsetClipArea(std::max(x, c.x1), std::max(y, c.y1), std::min(right, c.x2),
+                    std::min(bottom, c.y2), canvas->layer);
+  }
+}
+
+void getClipBounds() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  ObjectHandle result = ObjectHandle::newLocal();
+  const ObjectHandle created = ObjectHandle::newLocal(newInstance(AreaFields::kClassName));
+  result.assign(created);
+  ClipArea clip;
+  const bool clipped = canvas && result.fields() && readClip(canvas->layer, clip);
+  if (clipped) writeArea(result.fields(), clip);
+  frame.setRefResult(clipped ? result.reference() : 0);
+}
+
+void getClipBoundsInto() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  const ObjectHandle area = ObjectHandle::argument(1);
+  ClipArea clip;
+  // A null area cannot take the bounds: it reads as "no clip area" and stays untouched.
+  const bool clipped = canvas && area.fields() && readClip(canvas->layer, clip);
+  if (clipped) writeArea(area.fields(), clip);
+  frame.setBoolResult(clipped);
+}
+
+void removeClipArea() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  osGXremoveClipArea(canvas->layer);
+}
+
+}  // namespace zelmo::canvas

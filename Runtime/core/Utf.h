@@ -1,0 +1,17 @@
+// Conversions between the module's UTF-16 text and UTF-8, for traces, files and fonts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/PlatformTypes.h"
+
+namespace core {
+
+// Unpaired surrogates become U+FFFD; a null pointer or a count <= 0 gives "".
+std::string utf8FromUtf16(const UniChar* chars, int32_t count);
+std::string utf8FromUtf16(std::u16string_view text);
+// Malformed sequences become U+FFFD.
+std::u16string utf16FromUtf8(std::string_view text);
+
+}  // namespace core

@@ -1,0 +1,400 @@
+#include "vm/Vm.h"
+
+#include <bit>
+#include <cstring>
+#include <stdexcept>
+
+#include "core/Utf.h"
+
+namespace vm {
+
+struct ManagedMethod {
+  const ClassDef* cls;
+  std::string signature;
+  Descriptor descriptor;
+  ManagedBody body;
+};
+
+namespace {
+
+Vm* currentVm = nullptr;
+
+constexpr uint32_t kHeaderBytes = 12;  // forwarding word, class id, back-pointer
+constexpr std::byte kPoison{0xDB};
+
+uint32_t readWord(const std::byte* p) {
+  uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
+void writeWord(std::byte* p, uint32_t v) { std::memcpy(p, &v, 4); }
+
+bool isPrimitive(Kind k) { return k != Kind::Ref && k != Kind::Void; }
+
+}  // namespace
+
+Arg Arg::f(float v) { return {Kind::Float, std::bit_cast<uint32_t>(v)}; }
+float Result::f() const { return std::bit_cast<float>(bits); }
+
+Vm::Vm(size_t heapBytes, size_t stackSlots)
+    : arena_(heapBytes),
+      stackSlots_(stackSlots),
+      refStack_(new jslot[stackSlots]()),
+      primStack_(new jslot[stackSlots]()) {
+  if (currentVm) throw std::logic_error("only one VM at a time");
+  pfp = psp = refStackTop();
+  npfp = npsp = primStackTop();
+  defineClass("java/lang/Object", "", {});
+  defineClass("java/lang/String", "java/lang/Object",
+              {{"value", "[C"}, {"offset", "I"}, {"count", "I"}});
+  for (const char* array : {"[I", "[C", "[Ljava/lang/String;", "[Ljava/lang/Object;"})
+    defineClass(array, "java/lang/Object", {});
+  currentVm = this;
+}
+
+Vm::~Vm() {
+  if (currentVm == this) currentVm = nullptr;
+}
+
+Vm& Vm::current() {
+  if (!currentVm) throw std::logic_error("no virtual machine is running");
+  return *currentVm;
+}
+
+ClassDef& Vm::defineClass(const std::string& name, const std::string& superclass,
+                          const std::vector<FieldSpec>& fields,
+                          const std::vector<FieldSpec>& statics) {
+  if (classByName_.count(name)) throw std::invalid_argument("class defined twice: " + name);
+  const ClassDef* super = superclass.empty() ? nullptr : &classNamed(superclass);
+  classes_.push_back(std::make_unique<ClassDef>(static_cast<uint32_t>(classes_.size()), name,
+                                                super, fields, statics));
+  ClassDef& cls = *classes_.back();
+  cls.staticStorage = arena_.allocate(cls.staticsSize() + 4);
+  classByName_.emplace(name, &cls);
+  return cls;
+}
+
+const ClassDef* Vm::findClass(std::string_view name) const {
+  const auto found = classByName_.find(name);
+  return found == classByName_.end() ? nullptr : found->second;
+}
+
+const ClassDef& Vm::classNamed(std::string_view name) const {
+  const ClassDef* cls = findClass(name);
+  if (!cls) throw std::invalid_argument("unknown class " + std::string(name));
+  return *cls;
+}
+
+const ClassDef& Vm::classOf(jref object) const {
+  const auto found = objects_.find(object);
+  if (found == objects_.end()) throw std::invalid_argument("not an object reference");
+  return *found->second.cls;
+}
+
+std::byte* Vm::statics(std::string_view className) const {
+  return classNamed(className).staticStorage;
+}
+
+jref Vm::allocate(const ClassDef& cls, uint32_t bodyBytes) {
+  std::byte* block = arena_.allocate(kHeaderBytes + bodyBytes);
+  std::byte* body = block + kHeaderBytes;
+  const jref r = address32(body);
+  writeWord(block, r);  // storage starts at the body itself until the object moves
+  writeWord(block + 4, cls.id());
+  writeWord(block + 8, r);
+  objects_.emplace(r, ObjectRecord{&cls, bodyBytes});
+  return r;
+}
+
+jref Vm::newObject(const ClassDef& cls) { return allocate(cls, cls.instanceSize()); }
+
+const ClassDef& Vm::arrayClass(const char* name) { return classNamed(name); }
+
+jref Vm::newIntArray(int32_t length) {
+  if (length < 0) throw std::invalid_argument("negative array length");
+  const jref a = allocate(arrayClass("[I"), 4 + 4 * static_cast<uint32_t>(length));
+  writeWord(storage(a), static_cast<uint32_t>(length));
+  return a;
+}
+
+jref Vm::newIntArray(std::span<const int32_t> values) {
+  const jref a = newIntArray(static_cast<int32_t>(values.size()));
+  std::memcpy(storage(a) + 4, values.data(), values.size() * 4);
+  return a;
+}
+
+jref Vm::newRefArray(std::span<const jref> values) {
+  const jref a = allocate(arrayClass("[Ljava/lang/String;"), 4 + 4 * values.size());
+  writeWord(storage(a), static_cast<uint32_t>(values.size()));
+  std::memcpy(storage(a) + 4, values.data(), values.size() * 4);
+  return a;
+}
+
+jref Vm::newCharArray(std::u16string_view chars) {
+  const jref a = allocate(arrayClass("[C"), 4 + 2 * static_cast<uint32_t>(chars.size()));
+  writeWord(storage(a), static_cast<uint32_t>(chars.size()));
+  std::memcpy(storage(a) + 4, chars.data(), chars.size() * 2);
+  return a;
+}
+
+jref Vm::newString(std::u16string_view text) {
+  const jref chars = newCharArray(text);
+  const jref s = newObject(classNamed("java/lang/String"));
+  setRef(s, "value", chars);
+  setInt(s, "offset", 0);
+  setInt(s, "count", static_cast<int32_t>(text.size()));
+  return s;
+}
+
+jref Vm::newStringUtf8(std::string_view text) { return newString(core::utf16FromUtf8(text)); }
+
+jref Vm::internString(std::string_view text) {
+  const auto found = interned_.find(text);
+  if (found != interned_.end()) return found->second;
+  const jref s = newStringUtf8(text);
+  interned_.emplace(std::string(text), s);
+  return s;
+}
+
+std::byte* Vm::storage(jref object) const {
+  if (object == 0) return nullptr;
+  return pointer(readWord(pointer(object) - kHeaderBytes));
+}
+
+bool Vm::isObject(jref object) const { return objects_.count(object) != 0; }
+
+FieldInfo Vm::fieldOf(jref object, const std::string& name) const {
+  const ClassDef& cls = classOf(object);
+  const auto f = cls.field(name);
+  if (!f) throw std::invalid_argument("class " + cls.name() + " has no field " + name);
+  return *f;
+}
+
+void Vm::setInt(jref object, const std::string& name, int32_t value) {
+  std::memcpy(storage(object) + fieldOf(object, name).offset, &value, 4);
+}
+
+int32_t Vm::getInt(jref object, const std::string& name) const {
+  int32_t v;
+  std::memcpy(&v, storage(object) + fieldOf(object, name).offset, 4);
+  return v;
+}
+
+void Vm::setFloat(jref object, const std::string& name, float value) {
+  std::memcpy(storage(object) + fieldOf(object, name).offset, &value, 4);
+}
+
+void Vm::setByte(jref object, const std::string& name, int8_t value) {
+  std::memcpy(storage(object) + fieldOf(object, name).offset, &value, 1);
+}
+
+int8_t Vm::getByte(jref object, const std::string& name) const {
+  int8_t v;
+  std::memcpy(&v, storage(object) + fieldOf(object, name).offset, 1);
+  return v;
+}
+
+void Vm::setChar(jref object, const std::string& name, char16_t value) {
+  std::memcpy(storage(object) + fieldOf(object, name).offset, &value, 2);
+}
+
+void Vm::setRef(jref object, const std::string& name, jref value) {
+  writeWord(storage(object) + fieldOf(object, name).offset, value);
+}
+
+jref Vm::getRef(jref object, const std::string& name) const {
+  return readWord(storage(object) + fieldOf(object, name).offset);
+}
+
+void Vm::setStaticChar(std::string_view className, const std::string& name, char16_t value) {
+  const ClassDef& cls = classNamed(className);
+  const auto f = cls.staticField(name);
+  if (!f) throw std::invalid_argument("class " + cls.name() + " has no static field " + name);
+  std::memcpy(cls.staticStorage + f->offset, &value, 2);
+}
+
+int32_t Vm::arrayLength(jref array) const {
+  return static_cast<int32_t>(readWord(storage(array)));
+}
+
+int32_t* Vm::intElements(jref array) const {
+  return reinterpret_cast<int32_t*>(storage(array) + 4);
+}
+
+jref* Vm::refElements(jref array) const { return reinterpret_cast<jref*>(storage(array) + 4); }
+
+std::vector<int32_t> Vm::intArray(jref array) const {
+  const int32_t* e = intElements(array);
+  return std::vector<int32_t>(e, e + arrayLength(array));
+}
+
+std::u16string Vm::stringValue(jref string) const {
+  const jref chars = getRef(string, "value");
+  const int32_t offset = getInt(string, "offset");
+  const int32_t count = getInt(string, "count");
+  const auto* data = reinterpret_cast<const char16_t*>(storage(chars) + 4);
+  return std::u16string(data + offset, static_cast<size_t>(count));
+}
+
+void Vm::relocate(jref object) {
+  const auto found = objects_.find(object);
+  if (found == objects_.end()) throw std::invalid_argument("relocating a non-object");
+  const uint32_t bytes = found->second.bodyBytes;
+  std::byte* old = storage(object);
+  std::byte* block = arena_.allocate(4 + bytes);
+  writeWord(block, object);  // the word before the body holds the reference
+  std::memcpy(block + 4, old, bytes);
+  std::memset(old, static_cast<int>(kPoison), bytes);  // stale field addresses read garbage
+  writeWord(pointer(object) - kHeaderBytes, address32(block + 4));
+}
+
+void Vm::relocateAll() {
+  for (const auto& entry : objects_) relocate(entry.first);
+}
+
+int32_t Vm::registerNative(const char* className, const char* signature,
+                           NativeFunction function) {
+  if (!className || !signature || !function) return 0;
+  natives_.push_back(NativeMethod{className, signature, function, parseDescriptor(signature)});
+  return 1;
+}
+
+const NativeMethod* Vm::findNative(std::string_view className,
+                                   std::string_view signature) const {
+  for (auto it = natives_.rbegin(); it != natives_.rend(); ++it)
+    if (it->className == className && it->signature == signature) return &*it;
+  return nullptr;
+}
+
+void Vm::validate(const NativeMethod& method, std::optional<jref> self,
+                  std::span<const Arg> args) const {
+  const auto& params = method.descriptor.parameters;
+  const std::string where = method.className + "." + method.signature;
+  if (args.size() != params.size())
+    throw std::invalid_argument(where + " takes " + std::to_string(params.size()) +
+                                " arguments, got " + std::to_string(args.size()));
+  for (size_t i = 0; i < args.size(); ++i) {
+    const bool sameSlot = isPrimitive(args[i].kind) == isPrimitive(params[i]);
+    const bool intLike = params[i] == Kind::Int || params[i] == Kind::Char;
+    if (args[i].kind != params[i] && !(sameSlot && intLike && args[i].kind == Kind::Int))
+      throw std::invalid_argument(where + ": argument " + std::to_string(i + 1) + " must be " +
+                                  kindName(params[i]) + ", got " + kindName(args[i].kind));
+  }
+  const size_t needed = args.size() + 2;
+  if (static_cast<size_t>(psp - refStackBase()) < needed ||
+      static_cast<size_t>(npsp - primStack_.get()) < needed)
+    throw std::length_error(where + ": stack overflow");
+  (void)self;
+}
+
+Result Vm::invoke(const NativeMethod& method, std::optional<jref> self,
+                  std::span<const Arg> args) {
+  validate(method, self, args);
+  jslot* const savedPfp = pfp;
+  jslot* const savedNpfp = npfp;
+  jslot* const refFrame = psp;
+  jslot* const primFrame = npsp;
+  if (self) *--psp = *self;
+  for (const Arg& a : args) {
+    if (a.kind == Kind::Ref)
+      *--psp = a.bits;
+    else
+      *--npsp = a.bits;
+  }
+  // The result goes to slot 0 of its kind, which exists even without arguments of that kind.
+  const Kind result = method.descriptor.result;
+  if (isPrimitive(result) && npsp == primFrame) *--npsp = 0;
+  if (result == Kind::Ref && psp == refFrame) *--psp = 0;
+  jslot* const refTop = psp;
+  jslot* const primTop = npsp;
+  pfp = refFrame;
+  npfp = primFrame;
+
+  method.function();
+
+  const bool balanced = psp == refTop && npsp == primTop;
+  Result r;
+  if (isPrimitive(result)) r.bits = primFrame[-1];
+  if (result == Kind::Ref) r.bits = refFrame[-1];
+  pfp = savedPfp;
+  npfp = savedNpfp;
+  psp = refFrame;
+  npsp = primFrame;
+  if (!balanced)
+    throw std::logic_error(method.className + "." + method.signature +
+                           " left the stacks unbalanced");
+  if (relocateOnEveryCall) relocateAll();
+  return r;
+}
+
+Result Vm::invoke(std::string_view className, std::string_view signature,
+                  std::optional<jref> self, std::initializer_list<Arg> args) {
+  const NativeMethod* method = findNative(className, signature);
+  if (!method)
+    throw std::invalid_argument("no native " + std::string(className) + "." +
+                                std::string(signature));
+  return invoke(*method, self, std::span<const Arg>(args.begin(), args.size()));
+}
+
+void Vm::defineMethod(const std::string& className, const std::string& signature,
+                      ManagedBody body) {
+  methods_.push_back(std::make_unique<ManagedMethod>(
+      ManagedMethod{&classNamed(className), signature, parseDescriptor(signature),
+                    std::move(body)}));
+}
+
+bool Vm::registerMethodSlot(int16_t* slot, const char* className, const char* signature) {
+  ++slotRegistrations_;
+  if (!slot || !className || !signature) return false;
+  for (size_t i = 0; i < methods_.size(); ++i) {
+    if (methods_[i]->cls->name() == className && methods_[i]->signature == signature) {
+      *slot = static_cast<int16_t>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+ManagedMethod* Vm::methodForSlot(int16_t slot) {
+  if (slot < 0 || static_cast<size_t>(slot) >= methods_.size()) return nullptr;
+  return methods_[static_cast<size_t>(slot)].get();
+}
+
+void Vm::runManaged(ManagedMethod* method, bool dispatchOnReceiver) {
+  if (!method) return;  // an unregistered slot runs nothing; the caller's pushes stay
+  const Descriptor& d = method->descriptor;
+  size_t refCount = 0;
+  size_t primCount = 0;
+  for (Kind k : d.parameters) (k == Kind::Ref ? refCount : primCount)++;
+  if (refCount > Frame::kMaxArgs || primCount > Frame::kMaxArgs) return;
+  // The receiver was pushed first, as a reference or as its field storage; the word before
+  // either holds the reference.
+  const jslot pushed = psp[refCount];
+  const jref self = pushed ? readWord(pointer(pushed) - 4) : 0;
+  Frame frame(*this, self);
+  for (size_t i = 0; i < refCount; ++i) frame.refs[i] = psp[refCount - 1 - i];
+  for (size_t i = 0; i < primCount; ++i) frame.prims[i] = npsp[primCount - 1 - i];
+  frame.refCount = refCount;
+  frame.primCount = primCount;
+  psp += refCount + 1;
+  npsp += primCount;
+
+  ManagedMethod* target = method;
+  if (dispatchOnReceiver && self && isObject(self)) {
+    // The most derived override of the same signature along the receiver's class chain.
+    bool found = false;
+    for (const ClassDef* c = &classOf(self); c && !found; c = c->superclass())
+      for (const auto& m : methods_)
+        if (m->cls == c && m->signature == method->signature) {
+          target = m.get();
+          found = true;
+          break;
+        }
+  }
+  if (relocateOnEveryCall) relocateAll();
+  if (self) target->body(frame);
+  if (d.result == Kind::Ref) *--psp = frame.refResult;
+}
+
+}  // namespace vm

@@ -1,0 +1,44 @@
+// The cost of one native call through the VM stand-in against calling the drawing service
+// directly: setClip(IIII)V on the null backend, and osGXsetClipArea with the same corners.
+#include <benchmark/benchmark.h>
+
+#include "gx/Backend.h"
+#include "vm/ManagedLibrary.h"
+#include "vm/ModuleLoader.h"
+#include "vm/Vm.h"
+
+namespace {
+
+struct LoadedModule {
+  vm::Vm vm;
+  vm::Module module{ZELMO_MODULE_PATH};
+  LoadedModule() {
+    vm::defineManagedLibrary(vm);
+    module.initAllClasses();
+  }
+};
+
+LoadedModule& loaded() {
+  static LoadedModule instance;
+  return instance;
+}
+
+void NativeSetClipThroughVm(benchmark::State& state) {
+  auto& m = loaded();
+  const jref canvas = m.vm.newObject("uxclasses/graphics/CuxCanvas");
+  const vm::NativeMethod* setClip = m.vm.findNative("uxclasses/graphics/CuxCanvas", "setClip(IIII)V");
+  const vm::Arg args[] = {vm::Arg::i(10), vm::Arg::i(20), vm::Arg::i(30), vm::Arg::i(40)};
+  for (auto _ : state) m.vm.invoke(*setClip, canvas, args);
+}
+BENCHMARK(NativeSetClipThroughVm);
+
+void DirectOsGXsetClipArea(benchmark::State& state) {
+  int32_t x = 10;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(x);
+    osGXsetClipArea(x, 20, 39, 59, 0);
+  }
+}
+BENCHMARK(DirectOsGXsetClipArea);
+
+}  // namespace

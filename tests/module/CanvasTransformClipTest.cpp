@@ -1,0 +1,91 @@
+// Canvas transform and clip natives, driven through the VM stand-in.
+#include "support/ModuleFixture.h"
+
+namespace zelmo::test {
+namespace {
+
+class CanvasClipTest : public ModuleTest {
+ protected:
+  jref canvas = newCanvas(3);
+  std::vector<std::string> clipCalls() {
+    std::vector<std::string> out;
+    for (const auto& line : drawn())
+      if (line.rfind("osGXsetClipArea", 0) == 0) out.push_back(line);
+    return out;
+  }
+};
+
+TEST_F(CanvasClipTest, SetClipPassesInclusiveCornersOnTheCanvasLayer) {
+  canvasCall(canvas, "setClip(IIII)V", {I(10), I(20), I(30), I(40)});
+  EXPECT_EQ(drawn(), std::vector<std::string>{"osGXsetClipArea(10,20,39,59,3)"});
+}
+
+TEST_F(CanvasClipTest, SetClipPassesEmptyAndInvertedSizesUnchanged) {
+  canvasCall(canvas, "setClip(IIII)V", {I(10), I(20), I(0), I(-5)});
+  EXPECT_EQ(drawn(), std::vector<std::string>{"osGXsetClipArea(10,20,9,14,3)"});
+}
+
+TEST_F(CanvasClipTest, ClipRectWithoutClipAreaSetsTheRectangle) {
+  canvasCall(canvas, "clipRect(IIII)V", {I(1), I(2), I(3), I(4)});
+  EXPECT_EQ(clipCalls(), std::vector<std::string>{"osGXsetClipArea(1,2,3,5,3)"});
+}
+
+TEST_F(CanvasClipTest, ClipRectNarrowsToTheIntersection) {
+  const struct {
+    int32_t x, y, w, h;
+    std::string expected;
+  } cases[] = {
+      {0, 0, 10, 10, "osGXsetClipArea(5,5,9,9,3)"},
+      {100, 100, 10, 10, "osGXsetClipArea(100,100,100,100,3)"},  // touching corner
+      {200, 0, 10, 10, "osGXsetClipArea(0,0,0,0,3)"},            // disjoint
+      {0, 0, 5, 5, "osGXsetClipArea(0,0,0,0,3)"},                // ends one short of the area
+  };
+  for (const auto& c : cases) {
+    canvasCall(canvas, "setClip(IIII)V", {I(5), I(5), I(96), I(96)});  // area (5,5)-(100,100)
+    recorder.clear();
+    canvasCall(canvas, "clipRect(IIII)V", {I(c.x), I(c.y), I(c.w), I(c.h)});
+    EXPECT_EQ(clipCalls(), std::vector<std::string>{c.expected}) << c.x << "," << c.y;
+  }
+}
+
+TEST_F(CanvasClipTest, GetClipBoundsReturnsANewAreaOrNull) {
+  EXPECT_EQ(canvasCall(canvas, "getClipBounds()Luxclasses/graphics/CuxArea;").ref(), 0u);
+
+  canvasCall(canvas, "setClip(IIII)V", {I(10), I(20), I(30), I(40)});
+  const jref area = canvasCall(canvas, "getClipBounds()Luxclasses/graphics/CuxArea;").ref();
+  ASSERT_NE(area, 0u);
+  EXPECT_EQ(vm.classOf(area).name(), "uxclasses/graphics/CuxArea");
+  EXPECT_EQ(vm.getInt(area, "x1"), 10);
+  EXPECT_EQ(vm.getInt(area, "y1"), 20);
+  EXPECT_EQ(vm.getInt(area, "x2"), 39);
+  EXPECT_EQ(vm.getInt(area, "y2"), 59);
+}
+
+TEST_F(CanvasClipTest, GetClipBoundsIntoFillsTheAreaOnlyWhenClipped) {
+  const jref area = vm.newObject("uxclasses/graphics/CuxArea");
+  vm.setInt(area, "x1", 7);
+  EXPECT_FALSE(canvasCall(canvas, "getClipBounds(Luxclasses/graphics/CuxArea;)Z", {R(area)}).z());
+  EXPECT_EQ(vm.getInt(area, "x1"), 7);
+
+  canvasCall(canvas, "setClip(IIII)V", {I(1), I(2), I(3), I(4)});
+  EXPECT_TRUE(canvasCall(canvas, "getClipBounds(Luxclasses/graphics/CuxArea;)Z", {R(area)}).z());
+  EXPECT_EQ(vm.getInt(area, "x1"), 1);
+  EXPECT_EQ(vm.getInt(area, "y2"), 5);
+}
+
+TEST_F(CanvasClipTest, NullAreaIsRefusedQuietly) {
+  canvasCall(canvas, "setClip(IIII)V", {I(1), I(2), I(3), I(4)});
+  EXPECT_FALSE(canvasCall(canvas, "getClipBounds(Luxclasses/graphics/CuxArea;)Z", {R(0)}).z());
+}
+
+TEST_F(CanvasClipTest, ClipStateIsPerLayer) {
+  const jref other = newCanvas(4);
+  canvasCall(canvas, "setClip(IIII)V", {I(1), I(2), I(3), I(4)});
+  EXPECT_EQ(canvasCall(other, "getClipBounds()Luxclasses/graphics/CuxArea;").ref(), 0u);
+  canvasCall(canvas, "removeClipArea()V");
+  EXPECT_EQ(canvasCall(canvas, "getClipBounds()Luxclasses/graphics/CuxArea;").ref(), 0u);
+  EXPECT_EQ(drawn().back(), "osGXgetClipArea(3,false)");
+}
+
+}  // namespace
+}  // namespace zelmo::test
