@@ -1,7 +1,7 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
-#include "canvas/CanvasNatives.h"
+#include "canvas/TransformClipNatives.h"
 
 namespace zelmo {
 namespace {

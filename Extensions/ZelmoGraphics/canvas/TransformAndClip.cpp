@@ -3,7 +3,7 @@
 
 #include "bridge/ManagedData.h"
 #include "bridge/ObjectHandle.h"
-#include "canvas/CanvasNatives.h"
+#include "canvas/TransformClipNatives.h"
 #include "canvas/CanvasTransform.h"
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"

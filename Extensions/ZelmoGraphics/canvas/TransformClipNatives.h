@@ -1,5 +1,5 @@
-// The natives of uxclasses/graphics/CuxCanvas, grouped by subject in this folder; the class file
-// uxClasses_Graphics_CuxCanvas.cpp registers them in order.
+// Canvas transform and clip natives. Each subject of canvas natives has a header like this one;
+// uxClasses_Graphics_CuxCanvas.cpp registers them all in order.
 #pragma once
 
 namespace zelmo::canvas {
