@@ -26,7 +26,8 @@ LoadedModule& loaded() {
 void NativeSetClipThroughVm(benchmark::State& state) {
   auto& m = loaded();
   const jref canvas = m.vm.newObject("uxclasses/graphics/CuxCanvas");
-  const vm::NativeMethod* setClip = m.vm.findNative("uxclasses/graphics/CuxCanvas", "setClip(IIII)V");
+  const vm::NativeMethod* setClip =
+      m.vm.findNative("uxclasses/graphics/CuxCanvas", "setClip(IIII)V");
   const vm::Arg args[] = {vm::Arg::i(10), vm::Arg::i(20), vm::Arg::i(30), vm::Arg::i(40)};
   for (auto _ : state) m.vm.invoke(*setClip, canvas, args);
 }

@@ -67,8 +67,8 @@ ClassDef& Vm::defineClass(const std::string& name, const std::string& superclass
                           const std::vector<FieldSpec>& statics) {
   if (classByName_.count(name)) throw std::invalid_argument("class defined twice: " + name);
   const ClassDef* super = superclass.empty() ? nullptr : &classNamed(superclass);
-  classes_.push_back(std::make_unique<ClassDef>(static_cast<uint32_t>(classes_.size()), name,
-                                                super, fields, statics));
+  classes_.push_back(std::make_unique<ClassDef>(static_cast<uint32_t>(classes_.size()), name, super,
+                                                fields, statics));
   ClassDef& cls = *classes_.back();
   cls.staticStorage = arena_.allocate(cls.staticsSize() + 4);
   classByName_.emplace(name, &cls);
@@ -214,9 +214,7 @@ void Vm::setStaticChar(std::string_view className, const std::string& name, char
   std::memcpy(cls.staticStorage + f->offset, &value, 2);
 }
 
-int32_t Vm::arrayLength(jref array) const {
-  return static_cast<int32_t>(readWord(storage(array)));
-}
+int32_t Vm::arrayLength(jref array) const { return static_cast<int32_t>(readWord(storage(array))); }
 
 int32_t* Vm::intElements(jref array) const {
   return reinterpret_cast<int32_t*>(storage(array) + 4);
@@ -253,15 +251,13 @@ void Vm::relocateAll() {
   for (const auto& entry : objects_) relocate(entry.first);
 }
 
-int32_t Vm::registerNative(const char* className, const char* signature,
-                           NativeFunction function) {
+int32_t Vm::registerNative(const char* className, const char* signature, NativeFunction function) {
   if (!className || !signature || !function) return 0;
   natives_.push_back(NativeMethod{className, signature, function, parseDescriptor(signature)});
   return 1;
 }
 
-const NativeMethod* Vm::findNative(std::string_view className,
-                                   std::string_view signature) const {
+const NativeMethod* Vm::findNative(std::string_view className, std::string_view signature) const {
   for (auto it = natives_.rbegin(); it != natives_.rend(); ++it)
     if (it->className == className && it->signature == signature) return &*it;
   return nullptr;
@@ -269,27 +265,27 @@ const NativeMethod* Vm::findNative(std::string_view className,
 
 void Vm::validate(const NativeMethod& method, std::optional<jref> self,
                   std::span<const Arg> args) const {
+  // Only the failure paths build text: a matching call costs no allocation.
+  const auto where = [&] { return method.className + "." + method.signature; };
   const auto& params = method.descriptor.parameters;
-  const std::string where = method.className + "." + method.signature;
   if (args.size() != params.size())
-    throw std::invalid_argument(where + " takes " + std::to_string(params.size()) +
+    throw std::invalid_argument(where() + " takes " + std::to_string(params.size()) +
                                 " arguments, got " + std::to_string(args.size()));
   for (size_t i = 0; i < args.size(); ++i) {
     const bool sameSlot = isPrimitive(args[i].kind) == isPrimitive(params[i]);
     const bool intLike = params[i] == Kind::Int || params[i] == Kind::Char;
     if (args[i].kind != params[i] && !(sameSlot && intLike && args[i].kind == Kind::Int))
-      throw std::invalid_argument(where + ": argument " + std::to_string(i + 1) + " must be " +
+      throw std::invalid_argument(where() + ": argument " + std::to_string(i + 1) + " must be " +
                                   kindName(params[i]) + ", got " + kindName(args[i].kind));
   }
   const size_t needed = args.size() + 2;
   if (static_cast<size_t>(psp - refStackBase()) < needed ||
       static_cast<size_t>(npsp - primStack_.get()) < needed)
-    throw std::length_error(where + ": stack overflow");
+    throw std::length_error(where() + ": stack overflow");
   (void)self;
 }
 
-Result Vm::invoke(const NativeMethod& method, std::optional<jref> self,
-                  std::span<const Arg> args) {
+Result Vm::invoke(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args) {
   validate(method, self, args);
   jslot* const savedPfp = pfp;
   jslot* const savedNpfp = npfp;
@@ -328,8 +324,8 @@ Result Vm::invoke(const NativeMethod& method, std::optional<jref> self,
   return r;
 }
 
-Result Vm::invoke(std::string_view className, std::string_view signature,
-                  std::optional<jref> self, std::initializer_list<Arg> args) {
+Result Vm::invoke(std::string_view className, std::string_view signature, std::optional<jref> self,
+                  std::initializer_list<Arg> args) {
   const NativeMethod* method = findNative(className, signature);
   if (!method)
     throw std::invalid_argument("no native " + std::string(className) + "." +
@@ -339,9 +335,8 @@ Result Vm::invoke(std::string_view className, std::string_view signature,
 
 void Vm::defineMethod(const std::string& className, const std::string& signature,
                       ManagedBody body) {
-  methods_.push_back(std::make_unique<ManagedMethod>(
-      ManagedMethod{&classNamed(className), signature, parseDescriptor(signature),
-                    std::move(body)}));
+  methods_.push_back(std::make_unique<ManagedMethod>(ManagedMethod{
+      &classNamed(className), signature, parseDescriptor(signature), std::move(body)}));
 }
 
 bool Vm::registerMethodSlot(int16_t* slot, const char* className, const char* signature) {

@@ -17,7 +17,4 @@ struct CanvasTransform {
 
 CanvasTransform& canvasTransform();
 
-// v * 256 + 0.5 in double precision, truncated toward zero (so -1.0 gives -255).
-int32_t toFixed88(float v);
-
 }  // namespace zelmo

@@ -3,8 +3,9 @@
 
 #include "bridge/ManagedData.h"
 #include "bridge/ObjectHandle.h"
-#include "canvas/TransformClipNatives.h"
 #include "canvas/CanvasTransform.h"
+#include "canvas/TransformClipNatives.h"
+#include "geometry/FixedPoint.h"
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"

@@ -1,0 +1,47 @@
+// The shared registrar: a failing class check is reported with the class's own data, and
+// registration goes on regardless.
+#include <gtest/gtest.h>
+
+#include "bridge/Registrar.h"
+#include "core/FatalError.h"
+#include "vm/Vm.h"
+
+namespace zelmo {
+namespace {
+
+void someNative() {}
+int32_t failingCheck() { return 7; }
+
+TEST(Registrar, AFailingCheckIsReportedAndRegistrationContinues) {
+  vm::Vm vm;
+  core::clearFatalReports();
+  const NativeEntry natives[] = {{"draw(I)V", someNative}, {"resize(IB)V", someNative}};
+  const ClassRegistration cls{"uxclasses/graphics/CuxArc",
+                              "uxClasses_Graphics_CuxArc",
+                              63,
+                              u"Failed to init native support for uxclasses.graphics.CuxArc : %s",
+                              failingCheck,
+                              natives};
+  EXPECT_EQ(registerClass(cls), 1);
+
+  ASSERT_EQ(core::fatalReports().size(), 1u);
+  const core::FatalReport& report = core::fatalReports()[0];
+  EXPECT_EQ(report.moduleName, "ZelmoGraphics");
+  EXPECT_EQ(report.sourceFile, "uxClasses_Graphics_CuxArc");
+  EXPECT_EQ(report.line, 63u);
+  EXPECT_EQ(report.message, "Failed to init native support for uxclasses.graphics.CuxArc : 7");
+  ASSERT_EQ(vm.natives().size(), 2u);
+  EXPECT_EQ(vm.natives()[1].signature, "resize(IB)V");
+}
+
+TEST(Registrar, ThePassingCheckReportsNothing) {
+  vm::Vm vm;
+  core::clearFatalReports();
+  const ClassRegistration cls{
+      "uxclasses/graphics/CuxPie", "uxClasses_Graphics_CuxPie", 191, u"unused %s", initCheck, {}};
+  EXPECT_EQ(registerClass(cls), 0);  // nothing registered, nothing returned
+  EXPECT_TRUE(core::fatalReports().empty());
+}
+
+}  // namespace
+}  // namespace zelmo
