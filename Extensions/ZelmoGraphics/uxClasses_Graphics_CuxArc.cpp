@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxArc{
-    "uxclasses/graphics/CuxArc",
-    "uxClasses_Graphics_CuxArc",
-    63,
-    u"Failed to init native support for uxclasses.graphics.CuxArc : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxArc", "uxClasses_Graphics_CuxArc", 63,
+    u"Failed to init native support for uxclasses.graphics.CuxArc : %s", initCheck, {}};
 
 }  // namespace
 

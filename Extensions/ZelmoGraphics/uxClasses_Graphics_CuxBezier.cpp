@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxBezier{
-    "uxclasses/graphics/CuxBezier",
-    "uxClasses_Graphics_CuxBezier",
-    55,
-    u"Failed to init native support for uxclasses.graphics.CuxBezier : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxBezier", "uxClasses_Graphics_CuxBezier", 55,
+    u"Failed to init native support for uxclasses.graphics.CuxBezier : %s", initCheck, {}};
 
 }  // namespace
 

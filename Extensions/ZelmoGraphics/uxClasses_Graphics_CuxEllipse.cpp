@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxEllipse{
-    "uxclasses/graphics/CuxEllipse",
-    "uxClasses_Graphics_CuxEllipse",
-    127,
-    u"Failed to init native support for uxclasses.graphics.CuxEllipse : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxEllipse", "uxClasses_Graphics_CuxEllipse", 127,
+    u"Failed to init native support for uxclasses.graphics.CuxEllipse : %s", initCheck, {}};
 
 }  // namespace
 

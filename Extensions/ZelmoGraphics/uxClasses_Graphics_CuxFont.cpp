@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxFont{
-    "uxclasses/graphics/CuxFont",
-    "uxClasses_Graphics_CuxFont",
-    166,
-    u"Failed to init native support for uxclasses.graphics.CuxFont : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxFont", "uxClasses_Graphics_CuxFont", 166,
+    u"Failed to init native support for uxclasses.graphics.CuxFont : %s", initCheck, {}};
 
 }  // namespace
 

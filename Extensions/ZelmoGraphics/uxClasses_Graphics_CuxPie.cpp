@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxPie{
-    "uxclasses/graphics/CuxPie",
-    "uxClasses_Graphics_CuxPie",
-    191,
-    u"Failed to init native support for uxclasses.graphics.CuxPie : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxPie", "uxClasses_Graphics_CuxPie", 191,
+    u"Failed to init native support for uxclasses.graphics.CuxPie : %s", initCheck, {}};
 
 }  // namespace
 

@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxPolygon{
-    "uxclasses/graphics/CuxPolygon",
-    "uxClasses_Graphics_CuxPolygon",
-    132,
-    u"Failed to init native support for uxclasses.graphics.CuxPolygon : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxPolygon", "uxClasses_Graphics_CuxPolygon", 132,
+    u"Failed to init native support for uxclasses.graphics.CuxPolygon : %s", initCheck, {}};
 
 }  // namespace
 

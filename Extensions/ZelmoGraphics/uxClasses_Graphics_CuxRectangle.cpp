@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxRectangle{
-    "uxclasses/graphics/CuxRectangle",
-    "uxClasses_Graphics_CuxRectangle",
-    287,
-    u"Failed to init native support for uxclasses.graphics.CuxRectangle : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxRectangle", "uxClasses_Graphics_CuxRectangle", 287,
+    u"Failed to init native support for uxclasses.graphics.CuxRectangle : %s", initCheck, {}};
 
 }  // namespace
 
@@ -19,6 +15,4 @@ int32_t registerCuxRectangle() { return registerClass(kCuxRectangle); }
 
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxRectangle_init() {
-  return zelmo::registerCuxRectangle();
-}
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxRectangle_init() { return zelmo::registerCuxRectangle(); }

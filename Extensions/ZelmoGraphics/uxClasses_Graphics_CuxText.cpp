@@ -6,12 +6,8 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxText{
-    "uxclasses/graphics/CuxText",
-    "uxClasses_Graphics_CuxText",
-    104,
-    u"Failed to init native support for uxclasses.graphics.CuxText : %s",
-    initCheck,
-    {}};
+    "uxclasses/graphics/CuxText", "uxClasses_Graphics_CuxText", 104,
+    u"Failed to init native support for uxclasses.graphics.CuxText : %s", initCheck, {}};
 
 }  // namespace
 
