@@ -1,6 +1,7 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
+#include "canvas/StringNatives.h"
 #include "canvas/TransformClipNatives.h"
 
 namespace zelmo {
@@ -9,6 +10,18 @@ namespace {
 using namespace canvas;
 
 constexpr NativeEntry kNatives[] = {
+    {"drawString(Ljava/lang/String;II)V", drawStringAt},
+    {"drawString(Ljava/lang/String;IIII)V", drawStringInBox},
+    {"drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;)V", drawStringWithFont},
+    {"drawString(Ljava/lang/String;IIIIZ)V", drawStringFlagged},
+    {"drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;I)V", drawSimpleString},
+    {"drawString(Ljava/lang/String;IIIIZI)V", drawStringMarquee},
+    {"drawString(Ljava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;Z)V",
+     drawStringWithOptions},
+    {"drawStringWithBorder(IIILjava/lang/String;IIII)V", drawStringWithBorder},
+    {"drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V",
+     drawStringWithBorderTranslated},
+    {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringWithBackground},
     {"setTransform(IIFF)V", setTransformScaled},
     {"setTransform(II)V", setTransform},
     {"resetTransform()V", resetTransform},
