@@ -1,10 +1,12 @@
-// CuxFont natives through the VM stand-in, and the font record's layout against the VM's class.
+// CuxFont natives through the VM stand-in, and the font record against the VM's class.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/FatalError.h"
 #include "records/FontRecord.h"
 #include "support/ModuleFixture.h"
+#include "support/RecordLayout.h"
 
 namespace zelmo::test {
 namespace {
@@ -13,52 +15,41 @@ constexpr const char* kFont = "uxclasses/graphics/CuxFont";
 
 class FontTest : public ModuleTest {
  protected:
-  jref fontNamed(const std::u16string& name) {
+  jref fontNamed(std::optional<std::u16string> name) {
     const jref font = vm.newObject(kFont);
-    vm.setRef(font, "fontName", vm.newString(name));
+    if (name) vm.setRef(font, "fontName", vm.newString(*name));
     return font;
   }
-  bool isAgfa(jref font) { return call(kFont, "isAgfaFont()Z", font).z(); }
-  bool isTcp(jref font) { return call(kFont, "isTcpFont()Z", font).z(); }
 };
 
 TEST_F(FontTest, FamilyIsToldByTheName) {
-  const std::u16string longTail(255, u'x');  // "PF " + 255 + " S" = 260 characters
+  const std::u16string x255(255, u'x');  // "PF " + 255 + " S" is 260 characters
   const struct {
-    std::u16string name;
+    std::optional<std::u16string> name;
     bool agfa, tcp;
   } cases[] = {
       {u"PF S", true, false},  // prefix and suffix overlap
       {u"PF Helvetica S", true, false},
-      {u"PF ", false, false},  // its last two characters are "F "
+      {u"PF ", false, false},  // ends in "F "
       {u"PF Helvetica s", false, false},
-      {u"pf Helvetica S", false, false},  // the prefix is case-sensitive
-      {u"PFHelvetica S", false, false},
+      {u"pf Helvetica S", false, false},  // case-sensitive
       {u"TCP", false, true},
       {u"TCP Mono 12", false, true},
       {u"tcp Mono", false, false},
       {u"TC", false, false},
-      {u"", false, false},
-      {u"PF " + longTail + u" S", true, false},
-      {u"PF " + longTail + u"y S", false, false},  // 261 characters: cut before the suffix
+      {std::nullopt, false, false},  // a null name is the empty name
+      {u"PF " + x255 + u" S", true, false},
+      {u"PF " + x255 + u"y S", false, false},  // 261 characters: the cut drops the "S"
   };
   for (const auto& c : cases) {
     const jref font = fontNamed(c.name);
-    EXPECT_EQ(isAgfa(font), c.agfa) << c.name.size();
-    EXPECT_EQ(isTcp(font), c.tcp) << c.name.size();
+    const size_t length = c.name ? c.name->size() : 0;
+    EXPECT_EQ(call(kFont, "isAgfaFont()Z", font).z(), c.agfa) << length;
+    EXPECT_EQ(call(kFont, "isTcpFont()Z", font).z(), c.tcp) << length;
   }
 }
 
-TEST_F(FontTest, NullNameIsTheEmptyName) {
-  const jref font = vm.newObject(kFont);
-  EXPECT_FALSE(isAgfa(font));
-  EXPECT_FALSE(isTcp(font));
-  call(kFont, "createFont()I", font);
-  ASSERT_EQ(recorder.calls().size(), 1u);
-  EXPECT_EQ(recorder.calls()[0]["name"], "");
-}
-
-TEST_F(FontTest, CreateFontLoadsWithOptionsInServiceOrderAndLeavesTheHandleField) {
+TEST_F(FontTest, CreateFontLoadsEachTimeAndDeleteFontUnloadsTheField) {
   const jref font = fontNamed(u"DejaVu Sans:bold:18");
   vm.setByte(font, "fontOption1", 1);
   vm.setByte(font, "fontOption2", 2);
@@ -66,54 +57,35 @@ TEST_F(FontTest, CreateFontLoadsWithOptionsInServiceOrderAndLeavesTheHandleField
   vm.setInt(font, "fontHandle", 555);
   const int32_t first = call(kFont, "createFont()I", font).i();
   const int32_t second = call(kFont, "createFont()I", font).i();
-  // Nothing is cached: each call loads, and returns what the service returned.
-  ASSERT_EQ(recorder.calls().size(), 2u);
-  for (const auto& load : recorder.calls()) {
-    EXPECT_EQ(load["fn"], "osGXloadFont");
-    EXPECT_EQ(load["name"], "DejaVu Sans:bold:18");
-    EXPECT_EQ(load["option2"], 2);
-    EXPECT_EQ(load["option3"], 253);
-    EXPECT_EQ(load["option1"], 1);
-  }
-  EXPECT_EQ(first, recorder.calls()[0]["result"]);
-  EXPECT_EQ(second, recorder.calls()[1]["result"]);
+  call(kFont, "deleteFont()V", font);
+  const auto& calls = recorder.calls();
+  ASSERT_EQ(calls.size(), 3u);
+  // Options go to the service in the order 2, 3, 1; the handle is returned, not stored.
+  EXPECT_EQ(gx::Recorder::describe(calls[0]),
+            "osGXloadFont(\"DejaVu Sans:bold:18\",2,253,1," + std::to_string(first) + ")");
+  EXPECT_EQ(calls[1]["result"], second);
   EXPECT_NE(first, second);
+  EXPECT_EQ(gx::Recorder::describe(calls[2]), "osGXunloadFont(555)");
   EXPECT_EQ(vm.getInt(font, "fontHandle"), 555);
-}
 
-TEST_F(FontTest, LongNamesAreCutTo260Characters) {
+  recorder.clear();
   call(kFont, "createFont()I", fontNamed(std::u16string(300, u'n')));
   EXPECT_EQ(recorder.calls().at(0)["name"], std::string(260, 'n'));
 }
 
-TEST_F(FontTest, DeleteFontUnloadsTheHandleAndKeepsTheField) {
-  const jref font = fontNamed(u"TCP");
-  vm.setInt(font, "fontHandle", static_cast<int32_t>(0xF0000001u));
-  call(kFont, "deleteFont()V", font);
-  EXPECT_EQ(drawn(), std::vector<std::string>{"osGXunloadFont(4026531841)"});
-  EXPECT_EQ(static_cast<uint32_t>(vm.getInt(font, "fontHandle")), 0xF0000001u);
-}
-
-TEST_F(FontTest, CalcTextMetricsStoresAllThreeValues) {
+TEST_F(FontTest, CalcTextMetricsStoresTheServiceValues) {
   const jref font = fontNamed(u"any");
   vm.setInt(font, "fontHandle", 9);
-  // The null service measures 8 pixels per character, 16 high, and gives 4 as the third value.
   call(kFont, "calcTextMetrics(Ljava/lang/String;)V", font, {R(vm.newStringUtf8("Tank 3"))});
   EXPECT_EQ(drawn(), std::vector<std::string>{"osGXgetTextMetrics(9,\"Tank 3\",6,48,16,4)"});
   EXPECT_EQ(vm.getInt(font, "textWidth"), 48);
   EXPECT_EQ(vm.getInt(font, "textHeight"), 16);
   EXPECT_EQ(vm.getInt(font, "textMetric3"), 4);
-
-  call(kFont, "calcTextMetrics(Ljava/lang/String;)V", font, {R(vm.newStringUtf8(""))});
-  EXPECT_EQ(vm.getInt(font, "textWidth"), 0);
-  EXPECT_EQ(vm.getInt(font, "textHeight"), 16);
 }
 
 TEST_F(FontTest, CalcTextMetricsOfNullTextIsAFatalReportAndChangesNothing) {
   const jref font = fontNamed(u"any");
   vm.setInt(font, "textWidth", 11);
-  vm.setInt(font, "textHeight", 12);
-  vm.setInt(font, "textMetric3", 13);
   core::clearFatalReports();
   call(kFont, "calcTextMetrics(Ljava/lang/String;)V", font, {R(0)});
   ASSERT_EQ(core::fatalReports().size(), 1u);
@@ -124,31 +96,19 @@ TEST_F(FontTest, CalcTextMetricsOfNullTextIsAFatalReportAndChangesNothing) {
   EXPECT_EQ(report.message, "CuxFont :: Unexpected null character");
   EXPECT_TRUE(drawn().empty());
   EXPECT_EQ(vm.getInt(font, "textWidth"), 11);
-  EXPECT_EQ(vm.getInt(font, "textHeight"), 12);
-  EXPECT_EQ(vm.getInt(font, "textMetric3"), 13);
 }
 
-// Each field the module reads, set by name in the VM, must read back through its own offset.
-TEST_F(FontTest, RecordOffsetsAgreeWithTheManagedClass) {
-  const jref font = vm.newObject(kFont);
-  const jref name = vm.newStringUtf8("n");
-  vm.setRef(font, "fontName", name);
-  vm.setInt(font, "fontHandle", 101);
-  vm.setInt(font, "textWidth", 102);
-  vm.setInt(font, "textHeight", 103);
-  vm.setInt(font, "textMetric3", 104);
-  vm.setByte(font, "fontOption1", 105);
-  vm.setByte(font, "fontOption2", 106);
-  vm.setByte(font, "fontOption3", 107);
-  const std::byte* fields = vm.storage(font);
-  EXPECT_EQ(FontFields::fontName.read(fields), name);
-  EXPECT_EQ(FontFields::fontHandle.read(fields), 101u);
-  EXPECT_EQ(FontFields::textWidth.read(fields), 102);
-  EXPECT_EQ(FontFields::textHeight.read(fields), 103);
-  EXPECT_EQ(FontFields::textMetric3.read(fields), 104);
-  EXPECT_EQ(FontFields::fontOption1.read(fields), 105);
-  EXPECT_EQ(FontFields::fontOption2.read(fields), 106);
-  EXPECT_EQ(FontFields::fontOption3.read(fields), 107);
+TEST_F(FontTest, RecordAgreesWithTheManagedClass) {
+  namespace f = FontFields;
+  expectLayoutAgrees(vm, kFont,
+                     {{"fontName", f::fontName.offset},
+                      {"fontHandle", f::fontHandle.offset},
+                      {"textWidth", f::textWidth.offset},
+                      {"textHeight", f::textHeight.offset},
+                      {"textMetric3", f::textMetric3.offset},
+                      {"fontOption1", f::fontOption1.offset},
+                      {"fontOption2", f::fontOption2.offset},
+                      {"fontOption3", f::fontOption3.offset}});
 }
 
 }  // namespace
