@@ -2,26 +2,12 @@
 // directly: setClip(IIII)V on the null backend, and osGXsetClipArea with the same corners.
 #include <benchmark/benchmark.h>
 
+#include "BenchModule.h"
 #include "gx/Backend.h"
-#include "vm/ManagedLibrary.h"
-#include "vm/ModuleLoader.h"
-#include "vm/Vm.h"
 
 namespace {
 
-struct LoadedModule {
-  vm::Vm vm;
-  vm::Module module{ZELMO_MODULE_PATH};
-  LoadedModule() {
-    vm::defineManagedLibrary(vm);
-    module.initAllClasses();
-  }
-};
-
-LoadedModule& loaded() {
-  static LoadedModule instance;
-  return instance;
-}
+using bench::loaded;
 
 void NativeSetClipThroughVm(benchmark::State& state) {
   auto& m = loaded();

@@ -2,6 +2,7 @@
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
 #include "canvas/ShapeNatives.h"
+#include "canvas/StringNatives.h"
 #include "canvas/TransformClipNatives.h"
 
 namespace zelmo {
@@ -30,6 +31,19 @@ constexpr NativeEntry kNatives[] = {
     {"fillPolygon([I[IIIIIIBI)V", fillPolygonOffset},
     {"fillPolygonWithBorder([IIIIIIII)V", fillPolygonWithBorder},
     {"fillPolygonWithBorder([IIIIIIIIB)V", fillPolygonWithBorderTranslated},
+
+    {"drawString(Ljava/lang/String;II)V", drawStringAt},
+    {"drawString(Ljava/lang/String;IIII)V", drawStringInBox},
+    {"drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;)V", drawStringWithFont},
+    {"drawString(Ljava/lang/String;IIIIZ)V", drawStringFlagged},
+    {"drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;I)V", drawSimpleString},
+    {"drawString(Ljava/lang/String;IIIIZI)V", drawStringMarquee},
+    {"drawString(Ljava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;Z)V",
+     drawStringWithOptions},
+    {"drawStringWithBorder(IIILjava/lang/String;IIII)V", drawStringWithBorder},
+    {"drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V",
+     drawStringWithBorderTranslated},
+    {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringWithBackground},
 
     {"drawPolyline([I[IIIIIII)V", drawPolyline},
     {"drawPolyline([IIIIIII)V", drawPolylineTranslated},

@@ -1,13 +1,113 @@
-// Natives of uxclasses/graphics/CuxFont.
+// Natives of uxclasses/graphics/CuxFont: load and unload a font in the drawing service, measure a
+// text in it, and tell the two special font families apart by name.
+#include <span>
+
+#include "bridge/ManagedData.h"
+#include "bridge/ManagedFrame.h"
+#include "bridge/ObjectHandle.h"
 #include "bridge/Registrar.h"
+#include "platform/CoreServices.h"
+#include "platform/DrawingService.h"
+#include "records/FontRecord.h"
 
 namespace zelmo {
 namespace {
 
-// None of this class's natives is built yet.
+namespace f = FontFields;
+
+// 260 characters and the terminator; longer names are cut.
+constexpr size_t kFontNameCapacity = 261;
+using FontName = UniChar[kFontNameCapacity];
+
+// The font's name as a terminated wide string; a null name (or a null font) reads as "".
+void readFontName(Storage font, std::span<UniChar> name) {
+  name[0] = 0;
+  if (!font) return;
+  const ObjectHandle string = ObjectHandle::newLocal(f::fontName.read(font));
+  copyString(string.fields(), name);
+}
+
+bool startsWith(const UniChar* name, const UniChar* prefix, int32_t length) {
+  return osUTustrncmp(name, prefix, length) == 0;
+}
+
+void calcTextMetrics() {
+  const ManagedFrame frame;
+  const Storage string = fieldsOf(frame.refArg(1));
+  if (!string) {
+    osERfatalError(moduleName, "uxClasses_Graphics_CuxFont", 66,
+                   u"CuxFont :: Unexpected null character");
+    return;
+  }
+  const Storage font = frame.thisFields();
+  if (!font) return;
+  const StringText text = stringText(string);
+  int32_t width = 0, height = 0, third = 0;
+  osGXgetTextMetrics(f::fontHandle.read(font), text.chars, text.count, &width, &height, &third);
+  f::textWidth.write(font, width);
+  f::textHeight.write(font, height);
+  f::textMetric3.write(font, third);
+}
+
+void createFont() {
+  const ManagedFrame frame;
+  const Storage font = frame.thisFields();
+  if (!font) {
+    frame.setIntResult(0);
+    return;
+  }
+  FontName name;
+  readFontName(font, name);
+  // The service takes the options in the order 2, 3, 1. The handle goes back unchecked, and
+  // managed code keeps it in fontHandle itself.
+  const uint32_t handle = osGXloadFont(name, f::fontOption2.read(font), f::fontOption3.read(font),
+                                       f::fontOption1.read(font));
+  frame.setIntResult(static_cast<int32_t>(handle));
+}
+
+void deleteFont() {
+  const ManagedFrame frame;
+  const Storage font = frame.thisFields();
+  if (!font) return;
+  osGXunloadFont(f::fontHandle.read(font));
+}
+
+// "PF " at the start and " S" as the last two characters; the two may overlap ("PF S").
+void isAgfaFont() {
+  const ManagedFrame frame;
+  FontName name;
+  readFontName(frame.thisFields(), name);
+  bool agfa = false;
+  if (startsWith(name, u"PF ", 3)) {
+    // The prefix matched, so the name has at least three characters.
+    const int32_t length = osUTustrlen(name);
+    agfa = startsWith(name + length - 2, u" S", 2);
+  }
+  frame.setBoolResult(agfa);
+}
+
+void isTcpFont() {
+  const ManagedFrame frame;
+  FontName name;
+  readFontName(frame.thisFields(), name);
+  frame.setBoolResult(startsWith(name, u"TCP", 3));
+}
+
+constexpr NativeEntry kNatives[] = {
+    {"calcTextMetrics(Ljava/lang/String;)V", calcTextMetrics},
+    {"createFont()I", createFont},
+    {"deleteFont()V", deleteFont},
+    {"isAgfaFont()Z", isAgfaFont},
+    {"isTcpFont()Z", isTcpFont},
+};
+
 constexpr ClassRegistration kCuxFont{
-    "uxclasses/graphics/CuxFont", "uxClasses_Graphics_CuxFont", 166,
-    u"Failed to init native support for uxclasses.graphics.CuxFont : %s", initCheck, {}};
+    "uxclasses/graphics/CuxFont",
+    "uxClasses_Graphics_CuxFont",
+    166,
+    u"Failed to init native support for uxclasses.graphics.CuxFont : %s",
+    initCheck,
+    kNatives};
 
 }  // namespace
 

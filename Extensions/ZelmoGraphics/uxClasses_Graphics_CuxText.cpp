@@ -1,13 +1,85 @@
-// Natives of uxclasses/graphics/CuxText.
+// Natives of uxclasses/graphics/CuxText, the retained text object: its text in its box, an
+// optional border on top, and the layer's clip area left exactly as it was found.
+#include "bridge/ManagedData.h"
+#include "bridge/ManagedFrame.h"
+#include "bridge/ObjectHandle.h"
 #include "bridge/Registrar.h"
+#include "canvas/TextRecords.h"
+#include "platform/DrawingService.h"
+#include "records/FontRecord.h"
+#include "records/GraphicsRecord.h"
+#include "records/TextRecord.h"
 
 namespace zelmo {
 namespace {
 
-// None of this class's natives is built yet.
+namespace g = GraphicsFields;
+namespace t = TextFields;
+
+// Saves the layer's clip state and puts it back when the scope ends, whatever the drawing
+// service did to it in between.
+class ClipRestore {
+ public:
+  explicit ClipRestore(int32_t layer)
+      : layer_(layer), set_(osGXgetClipArea(&x1_, &y1_, &x2_, &y2_, layer)) {}
+  ~ClipRestore() {
+    if (set_)
+      osGXsetClipArea(x1_, y1_, x2_, y2_, layer_);
+    else
+      osGXremoveClipArea(layer_);
+  }
+  ClipRestore(const ClipRestore&) = delete;
+  ClipRestore& operator=(const ClipRestore&) = delete;
+
+ private:
+  int32_t layer_;
+  int32_t x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+  bool set_;
+};
+
+// draw(II)V: the second argument is not used.
+void draw() {
+  const ManagedFrame frame;
+  const int32_t layer = frame.intArg(0);
+  const Storage object = frame.thisFields();
+  if (!object) return;
+  const ObjectHandle text = ObjectHandle::newLocal(t::text.read(object));
+  const POINTRECT box{g::x1.read(object), g::y1.read(object), g::x2.read(object),
+                      g::y2.read(object)};
+  const TEXTCOL colours{g::fillColor.read(object), g::backColor.read(object),
+                        t::textThirdColor.read(object)};
+  const TEXTATTRIB attributes = textAttributes(
+      t::textMode.read(object), t::textOption1.read(object), t::textOption2.read(object),
+      t::textOption6.read(object), t::textOption7.read(object));
+  const Storage font = fieldsOf(t::textFont.read(object));
+  if (!font) return;  // not drawn, and the clip area is not touched
+  const int8_t lineWidth = g::lineWidth.read(object);
+  const int8_t lineStyle = g::lineStyle.read(object);
+  const int32_t lineColour = g::lineColor.read(object);
+
+  const ClipRestore clip(layer);
+  // A null text has nothing to show; its border is still drawn.
+  if (const Storage string = text.fields()) {
+    const StringText s = stringText(string);
+    osGXtext(layer, &box, &colours, &attributes, FontFields::fontHandle.read(font), s.chars,
+             s.count, true);
+  }
+  if (lineWidth > 0 && lineStyle > 0)
+    osGXdrawRectangle(box.x1, box.y1, box.x2, box.y2, lineWidth, lineStyle, lineColour,
+                      colours.backColor, 0, 0, 0);
+}
+
+constexpr NativeEntry kNatives[] = {
+    {"draw(II)V", draw},
+};
+
 constexpr ClassRegistration kCuxText{
-    "uxclasses/graphics/CuxText", "uxClasses_Graphics_CuxText", 104,
-    u"Failed to init native support for uxclasses.graphics.CuxText : %s", initCheck, {}};
+    "uxclasses/graphics/CuxText",
+    "uxClasses_Graphics_CuxText",
+    104,
+    u"Failed to init native support for uxclasses.graphics.CuxText : %s",
+    initCheck,
+    kNatives};
 
 }  // namespace
 

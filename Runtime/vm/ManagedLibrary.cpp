@@ -47,6 +47,18 @@ void defineManagedLibrary(Vm& vm) {
                   {"fontOption2", "B"},
                   {"fontOption3", "B"}});
 
+  vm.defineClass("uxclasses/graphics/CuxText", "uxclasses/baseclasses/CuxGraphics",
+                 {{"textThirdColor", "I"},
+                  {"textMode", "I"},
+                  {"text", "Ljava/lang/String;"},
+                  {"textFont", "Luxclasses/graphics/CuxFont;"},
+                  {"unreadTextByte1", "B"},
+                  {"unreadTextByte2", "B"},
+                  {"textOption2", "B"},
+                  {"textOption6", "B"},
+                  {"textOption7", "B"},
+                  {"textOption1", "B"}});
+
   // The first static is the managed side's own and is not read by the module.
   vm.defineClass("uxclasses/graphics/CuxCanvas", "java/lang/Object",
                  {{"color", "I"},
