@@ -5,11 +5,6 @@
 namespace gx {
 namespace {
 
-Backend& nullBackend() {
-  static Backend instance;
-  return instance;
-}
-
 // Colours are logged as the unsigned 32-bit value, so that 0x80000000 reads as 2147483648.
 uint32_t colour(int32_t value) { return static_cast<uint32_t>(value); }
 
@@ -61,7 +56,7 @@ void appendCompact(std::string& out, const Json& value) {
 
 }  // namespace
 
-Recorder::Recorder(Backend* next) : next_(next ? *next : nullBackend()) {}
+Recorder::Recorder(Backend* next) : next_(next ? *next : ownNull_) {}
 
 Json& Recorder::record(const char* fn) {
   calls_.push_back(Json{{"fn", fn}});

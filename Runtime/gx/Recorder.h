@@ -84,6 +84,7 @@ class Recorder : public Backend {
 
  private:
   Json& record(const char* fn);
+  Backend ownNull_;  // a null service of its own, so recorders never share clip state
   Backend& next_;
   std::vector<Json> calls_;
 };

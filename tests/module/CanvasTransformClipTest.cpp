@@ -89,3 +89,47 @@ TEST_F(CanvasClipTest, ClipStateIsPerLayer) {
 
 }  // namespace
 }  // namespace zelmo::test
+
+namespace zelmo::test {
+namespace {
+
+// The translation is observed through a translating native: drawLine(IIIIIIIII)V.
+class CanvasTransformTest : public ModuleTest {
+ protected:
+  std::string lineFromOrigin() {
+    recorder.clear();
+    canvasCall(canvas, "drawLine(IIIIIIIII)V",
+               {I(0), I(0), I(5), I(5), I(1), I(2), I(1), I(1), I(0)});
+    return drawn().at(0);
+  }
+  jref canvas = newCanvas();
+};
+
+TEST_F(CanvasTransformTest, StartsUntranslated) {
+  EXPECT_EQ(lineFromOrigin(), "osGXdrawLine(0,0,5,5,1,1,1,2,0)");
+}
+
+TEST_F(CanvasTransformTest, SetTransformTranslatesTheTranslatingNatives) {
+  canvasCall(canvas, "setTransform(IIFF)V", {I(10), I(20), F(1.0f), F(2.0f)});
+  EXPECT_EQ(lineFromOrigin(), "osGXdrawLine(10,20,15,25,1,1,1,2,0)");
+  recorder.clear();
+  canvasCall(canvas, "drawLine(IIII)V", {I(0), I(0), I(5), I(5)});  // not a translating one
+  EXPECT_EQ(drawn().at(0).substr(0, 25), "osGXdrawLine(0,0,5,5,2,3,");
+}
+
+TEST_F(CanvasTransformTest, ResetRestoresTheOneSavedTranslation) {
+  canvasCall(canvas, "setTransform(II)V", {I(10), I(20)});
+  canvasCall(canvas, "setTransform(II)V", {I(30), I(40)});
+  canvasCall(canvas, "resetTransform()V");
+  EXPECT_EQ(lineFromOrigin(), "osGXdrawLine(10,20,15,25,1,1,1,2,0)");
+  canvasCall(canvas, "resetTransform()V");  // twice in a row restores the same value
+  EXPECT_EQ(lineFromOrigin(), "osGXdrawLine(10,20,15,25,1,1,1,2,0)");
+}
+
+TEST_F(CanvasTransformTest, ResetRightAfterLoadGoesToTheOrigin) {
+  canvasCall(canvas, "resetTransform()V");
+  EXPECT_EQ(lineFromOrigin(), "osGXdrawLine(0,0,5,5,1,1,1,2,0)");
+}
+
+}  // namespace
+}  // namespace zelmo::test
