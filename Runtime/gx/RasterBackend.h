@@ -12,6 +12,10 @@ typedef struct _cairo cairo_t;
 
 namespace gx {
 
+namespace raster {
+struct TextJob;
+}
+
 class RasterBackend : public Backend {
  public:
   // `layers` surfaces of width x height; layer 0 starts filled with `background` (0x00RRGGBB),
@@ -92,11 +96,10 @@ class RasterBackend : public Backend {
 
  private:
   struct Impl;
-  struct TextJob;
   // A drawing context on `layer` with that layer's clip applied, or null when nothing there
   // can be drawn (no such layer, or a clip area that is empty).
   cairo_t* begin(int32_t layer) const;
-  void drawText(int32_t layer, const TextJob& job);
+  void drawText(int32_t layer, const raster::TextJob& job);
   std::unique_ptr<Impl> impl_;
 };
 
