@@ -632,7 +632,14 @@ void RasterBackend::fillPolygon(int32_t count, const APOINT* points, int32_t fil
   if (!cr) return;
   polygonPath(cr, pointsOf(count, points, 0.5));
   cairo_set_fill_rule(cr, fillFlag ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
-  if (setFillSource(cr, fillPattern, fillColor, backColor)) cairo_fill(cr);
+  if (!setFillSource(cr, fillPattern, fillColor, backColor)) return;
+  // The fill also covers the pixels its edges run through, as a rectangle's inclusive corners
+  // do, so that a triangle reaches its corner pixels and shapes that share an edge meet.
+  cairo_fill_preserve(cr);
+  cairo_set_line_width(cr, 1);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  cairo_stroke(cr);
 }
 
 void RasterBackend::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,

@@ -247,6 +247,55 @@ char32_t codePointAt(const UniChar* chars, int32_t count, int32_t* i) {
   return unit;
 }
 
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+bool isRightToLeft(char32_t cp) {
+  return (cp >= 0x0590 && cp <= 0x08FF) || (cp >= 0xFB1D && cp <= 0xFDFF) ||
+         (cp >= 0xFE70 && cp <= 0xFEFF);
+}
+
+// Neither direction of its own: it takes the direction of the letters around it.
+bool isNeutral(char32_t cp) {
+  return cp == ' ' || cp == '.' || cp == ',' || cp == '-' || cp == ':' || cp == ';' || cp == '!' ||
+         cp == '?' || cp == '\'' || cp == '"' || cp == 0xA0;
+}
+
+// Lines run left to right; a stretch of right-to-left letters, with the neutral characters
+// between them, is reversed so that it reads right to left.
+void reverseRightToLeftStretches(std::vector<char32_t>& line) {
+  size_t i = 0;
+  while (i < line.size()) {
+    if (!isRightToLeft(line[i])) {
+      ++i;
+      continue;
+    }
+    size_t end = i + 1, lastStrong = i;
+    while (end < line.size() && (isRightToLeft(line[end]) || isNeutral(line[end]))) {
+      if (isRightToLeft(line[end])) lastStrong = end;
+      ++end;
+    }
+    std::reverse(line.begin() + static_cast<std::ptrdiff_t>(i),
+                 line.begin() + static_cast<std::ptrdiff_t>(lastStrong + 1));
+    i = lastStrong + 1;
+  }
+}
+
 Layout layOut(raster::FontTable& table, const raster::LoadedFont& font, const UniChar* chars,
               int32_t count, bool smooth) {
   Layout layout;
@@ -260,29 +309,34 @@ Layout layOut(raster::FontTable& table, const raster::LoadedFont& font, const Un
 
   if (!chars || count < 0) count = 0;
   count = std::min(count, raster::kMaxTextUnits);
-  layout.lines.emplace_back();
-  int32_t i = 0;
-  while (i < count) {
-    const int32_t start = i;
+  std::vector<std::vector<char32_t>> lines(1);
+  for (int32_t i = 0; i < count;) {
     const char32_t cp = codePointAt(chars, count, &i);
     if (cp == '\n') {
-      layout.lines.emplace_back();
-      continue;
+      lines.emplace_back();
+    } else if (cp != '\r' && cp != 0) {  // a NUL would end the glyph string
+      lines.back().push_back(cp);
     }
-    if (cp == '\r') continue;
-    int fontIndex = 0;
-    if (cp >= 0x20 && !primary.hasGlyph(cp)) {
-      if (cairo_font_face_t* face = table.fallbackFor(cp)) {
-        auto [entry, added] = fallbackIndex.emplace(face, static_cast<int>(layout.fonts.size()));
-        if (added) {
-          layout.fonts.push_back(std::make_unique<ScaledFont>(face, font.pixelSize, smooth));
+  }
+  for (std::vector<char32_t>& codePoints : lines) {
+    reverseRightToLeftStretches(codePoints);
+    Line& line = layout.lines.emplace_back();
+    for (const char32_t cp : codePoints) {
+      int fontIndex = 0;
+      if (cp >= 0x20 && !primary.hasGlyph(cp)) {
+        if (cairo_font_face_t* face = table.fallbackFor(cp)) {
+          auto [entry, added] = fallbackIndex.emplace(face, static_cast<int>(layout.fonts.size()));
+          if (added) {
+            layout.fonts.push_back(std::make_unique<ScaledFont>(face, font.pixelSize, smooth));
+          }
+          fontIndex = entry->second;
         }
-        fontIndex = entry->second;
       }
+      if (line.runs.empty() || line.runs.back().font != fontIndex) {
+        line.runs.push_back(Run{fontIndex, {}, 0});
+      }
+      appendUtf8(line.runs.back().utf8, cp);
     }
-    std::vector<Run>& runs = layout.lines.back().runs;
-    if (runs.empty() || runs.back().font != fontIndex) runs.push_back(Run{fontIndex, {}, 0});
-    runs.back().utf8 += core::utf8FromUtf16(chars + start, i - start);
   }
   for (Line& line : layout.lines) {
     for (Run& run : line.runs) {
@@ -342,9 +396,8 @@ void placementOfMode(int32_t mode, int* horizontal, int* vertical) {
   *vertical = kPlacement[index][1];
 }
 
-raster::TextJob jobOf(const POINTRECT& rect, const TEXTCOL& colors,
-                             const TEXTATTRIB& attributes, uint32_t font, const UniChar* chars,
-                             int32_t count) {
+raster::TextJob jobOf(const POINTRECT& rect, const TEXTCOL& colors, const TEXTATTRIB& attributes,
+                      uint32_t font, const UniChar* chars, int32_t count) {
   raster::TextJob job;
   job.rect = rect;
   job.textColour = colors.textColor;
