@@ -319,6 +319,7 @@ RasterBackend::RasterBackend(int width, int height, int layers, uint32_t backgro
 
 RasterBackend::~RasterBackend() {
   for (cairo_surface_t* surface : impl_->surfaces) cairo_surface_destroy(surface);
+  for (auto& [handle, image] : impl_->images) cairo_surface_destroy(image);
 }
 
 int RasterBackend::width() const { return impl_->width; }
@@ -654,14 +655,6 @@ void RasterBackend::drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                                  uint16_t lineWidth) {
   const APOINT corners[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
   drawPolygon(3, corners, lineWidth, color, backColor, lineStyle);
-}
-
-// ---- Images -----------------------------------------------------------------------------------
-
-void RasterBackend::image(int32_t layer, APOINT position, uint16_t width, uint16_t height,
-                          stImageHandle image, int32_t imageOption, int32_t flag) {
-  impl_->current = layer;
-  Backend::image(layer, position, width, height, image, imageOption, flag);
 }
 
 }  // namespace gx

@@ -93,6 +93,9 @@ class RasterBackend : public Backend {
 
   void image(int32_t layer, APOINT position, uint16_t width, uint16_t height, stImageHandle image,
              int32_t imageOption, int32_t flag) override;
+  stImageHandle createImage(int32_t layer, const POINTRECT* area, int32_t* status) override;
+  stImageHandle loadImage(const UniChar* path, int32_t* status) override;
+  void unloadImage(stImageHandle image) override;
 
  private:
   struct Impl;

@@ -74,6 +74,7 @@ struct RasterBackend::Impl {
   int current = 0;
   bool fillAnimation = false;
   std::unique_ptr<raster::FontTable> fonts;
+  std::map<stImageHandle, cairo_surface_t*> images;
 };
 
 }  // namespace gx
