@@ -111,6 +111,11 @@ cairo_font_face_t* resolve(const std::string& family, int weight, int slant, boo
 
 FontTable::FontTable() {
   default_.face = resolve(kDefaultFamily, FC_WEIGHT_REGULAR, FC_SLANT_ROMAN, false);
+  // With no font installed at all, cairo's own choice still gives text a face to draw with.
+  if (!default_.face) {
+    default_.face =
+        cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  }
   default_.pixelSize = kDefaultPixelSize;
 }
 
