@@ -104,7 +104,6 @@ void strokePath(cairo_t* cr, const Pen& pen, bool open) {
     return;
   }
   cairo_set_line_width(cr, pen.width);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   const Dashes dashes = dashesOf(pen.style);
   if (dashes.lengths.empty()) {
     cairo_set_line_cap(cr, open ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_BUTT);
@@ -583,6 +582,8 @@ void RasterBackend::drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int
   // The line lies inside the ellipse, as an ellipse outline does.
   const double inset = std::min(pen.width / 2.0, std::min(e.rx, e.ry) / 2);
   sectorPath(cr, e, e.rx - inset, e.ry - inset, ends, false, !arcFlag);
+  // A chord meets the arc at a sharp angle, where a mitre would stick out as a spike.
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   strokePath(cr, pen, arcFlag);
 }
 
@@ -606,6 +607,7 @@ void RasterBackend::pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE
   // A fourth byte of 0 outlines the curved edge only; callers pass 1 for the closed outline.
   const bool closed = attributes.fourth != 0;
   sectorPath(cr, e, e.rx - inset, e.ry - inset, ends, arcFlag && closed, closed);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   strokePath(cr, pen, !closed);
 }
 
