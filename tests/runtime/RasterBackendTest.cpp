@@ -1,0 +1,328 @@
+// Pixels drawn by the raster drawing service for its shape, clip and layer calls.
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <string>
+
+#include "gx/RasterBackend.h"
+
+namespace {
+
+constexpr int32_t kRed = 0xFF0000;
+constexpr int32_t kBlue = 0x0000FF;
+constexpr int32_t kNone = static_cast<int32_t>(0x80000000u);
+constexpr uint32_t kWhitePixel = 0xFFFFFFFFu;
+constexpr uint32_t kRedPixel = 0xFFFF0000u;
+constexpr uint32_t kBluePixel = 0xFF0000FFu;
+
+class RasterBackendTest : public ::testing::Test {
+ protected:
+  gx::RasterBackend raster{64, 48, 2, 0xFFFFFF};
+
+  // Counts the pixels of the composite that are `colour` inside x1..x2, y1..y2.
+  int count(uint32_t colour, int x1 = 0, int y1 = 0, int x2 = 63, int y2 = 47) const {
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+      for (int x = x1; x <= x2; ++x) n += raster.pixel(x, y) == colour;
+    return n;
+  }
+  void fill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour = kRed) {
+    raster.fillRectangle(x1, y1, x2, y2, 1, colour, 1, 0, 0, 0, 0);
+  }
+};
+
+TEST_F(RasterBackendTest, OnePixelRectangleCoversOnePixel) {
+  raster.drawRectangle(10, 10, 10, 10, 1, 1, kRed, 0, 0, 0, 0);
+  EXPECT_EQ(raster.pixel(10, 10), kRedPixel);
+  EXPECT_EQ(count(kRedPixel), 1);
+  raster.fillRectangle(20, 20, 20, 20, 1, kBlue, 1, 0, 0, 0, 0);
+  EXPECT_EQ(count(kBluePixel), 1);
+}
+
+TEST_F(RasterBackendTest, FillCoversExactlyItsInclusiveBoxInEitherCornerOrder) {
+  struct Case {
+    int32_t x1, y1, x2, y2;
+  };
+  for (const Case c : {Case{2, 3, 6, 8}, Case{6, 8, 2, 3}, Case{6, 3, 2, 8}}) {
+    gx::RasterBackend fresh(32, 32, 1, 0xFFFFFF);
+    fresh.fillRectangle(c.x1, c.y1, c.x2, c.y2, 0, kRed, 1, 0, 0, 0, 0);
+    int red = 0;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) {
+        const bool inside = x >= 2 && x <= 6 && y >= 3 && y <= 8;
+        EXPECT_EQ(fresh.pixel(x, y) == kRedPixel, inside) << x << "," << y;
+        red += inside;
+      }
+    EXPECT_EQ(red, 5 * 6);
+  }
+}
+
+TEST_F(RasterBackendTest, OutlineOfWidthLiesInsideItsBox) {
+  raster.drawRectangle(10, 10, 29, 29, 3, 1, kRed, 0, 0, 0, 0);
+  EXPECT_EQ(raster.pixel(10, 10), kRedPixel);
+  EXPECT_EQ(raster.pixel(12, 20), kRedPixel);
+  EXPECT_EQ(raster.pixel(13, 20), kWhitePixel);
+  EXPECT_EQ(raster.pixel(29, 29), kRedPixel);
+  EXPECT_EQ(raster.pixel(27, 20), kRedPixel);
+  EXPECT_EQ(raster.pixel(26, 20), kWhitePixel);
+  EXPECT_EQ(count(kRedPixel, 0, 0, 63, 9) + count(kRedPixel, 30, 0, 63, 47), 0);
+  // Style 0 is no line at all, as the module's fills rely on.
+  raster.drawRectangle(40, 10, 50, 20, 1, 0, kBlue, 0, 0, 0, 0);
+  EXPECT_EQ(count(kBluePixel), 0);
+}
+
+TEST_F(RasterBackendTest, ClipAreaBoundsEveryDrawingOnItsLayer) {
+  raster.setClipArea(5, 5, 9, 9, 0);
+  fill(0, 0, 63, 47);
+  raster.drawLine(0, 7, 63, 7, 1, 1, kBlue, 0, 0);
+  EXPECT_EQ(count(kRedPixel) + count(kBluePixel), 25);
+  EXPECT_EQ(count(kBluePixel, 0, 7, 63, 7), 5);
+  EXPECT_EQ(raster.pixel(10, 9), kWhitePixel);
+  EXPECT_EQ(raster.pixel(4, 5), kWhitePixel);
+
+  int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  EXPECT_TRUE(raster.getClipArea(&x1, &y1, &x2, &y2, 0));
+  EXPECT_EQ(x2, 9);
+  raster.removeClipArea(0);
+  EXPECT_FALSE(raster.getClipArea(&x1, &y1, &x2, &y2, 0));
+}
+
+TEST_F(RasterBackendTest, DegenerateClipAreas) {
+  // The fill-level clip of a zero percentage is the single pixel (0, 0).
+  raster.setClipArea(0, 0, 0, 0, 0);
+  fill(0, 0, 63, 47);
+  EXPECT_EQ(count(kRedPixel), 1);
+  EXPECT_EQ(raster.pixel(0, 0), kRedPixel);
+  // Inverted corners clip everything away.
+  raster.setClipArea(20, 20, 10, 10, 0);
+  fill(0, 0, 63, 47, kBlue);
+  EXPECT_EQ(count(kBluePixel), 0);
+  // A clip far outside the surface draws nothing and does not crash.
+  raster.setClipArea(INT_MIN, INT_MIN, -5, -5, 0);
+  fill(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kBlue);
+  EXPECT_EQ(count(kBluePixel), 0);
+}
+
+TEST_F(RasterBackendTest, ColourWithBit31DrawsNothing) {
+  const APOINT points[4] = {{1, 1}, {30, 2}, {20, 30}, {2, 20}};
+  const POINTRECT box{0, 0, 40, 40};
+  const POINTLINE ends{40, 20, 20, 0};
+  raster.drawLine(0, 0, 40, 40, 3, 1, kNone, 0, 3);
+  raster.drawRectangle(0, 0, 40, 40, 2, 1, kNone, 0, 0, 0, 0);
+  fill(0, 0, 40, 40, kNone);
+  raster.drawEllipse(0, 0, 40, 40, kNone, 1, 2, 0);
+  raster.fillEllipse(0, 0, 40, 40, kNone, 1, 0);
+  raster.drawPolygon(4, points, 1, kNone, 0, 1);
+  raster.fillPolygon(4, points, kNone, 0, 1, true);
+  raster.drawPolyline(4, points, 1, 1, kNone, 0, 0);
+  raster.drawBezierLine(4, points, 1, 1, kNone, 0, 0);
+  raster.fillTriangle(0, 0, 40, 0, 0, 40, kNone, 0, 1);
+  raster.drawArc(box, ends, kNone, 0, 1, 2, box, true);
+  raster.pie(0, box, ends, PLANECOL{kNone, 0, kNone}, PLANEATTRIB{1, 1, 1, 1}, box, true);
+  EXPECT_EQ(count(kWhitePixel), 64 * 48);
+}
+
+TEST_F(RasterBackendTest, LayersCompositeInOrderAndShapesFollowTheLastNamedLayer) {
+  EXPECT_EQ(raster.currentLayer(), 0);
+  fill(0, 0, 19, 19, kRed);
+  raster.removeClipArea(1);  // names layer 1
+  EXPECT_EQ(raster.currentLayer(), 1);
+  fill(10, 10, 29, 29, kBlue);
+  EXPECT_EQ(raster.pixel(5, 5), kRedPixel);
+  EXPECT_EQ(raster.pixel(15, 15), kBluePixel);
+  EXPECT_EQ(raster.pixel(25, 25), kBluePixel);
+  EXPECT_EQ(raster.pixel(15, 15, 0), kRedPixel);
+  EXPECT_EQ(raster.pixel(5, 5, 1), 0u);  // layers above 0 start transparent
+
+  const POINTRECT box{40, 0, 59, 19};
+  raster.pie(0, box, POINTLINE{59, 9, 49, 0}, PLANECOL{kRed, 0, kRed}, PLANEATTRIB{1, 1, 1, 1}, box,
+             true);
+  EXPECT_EQ(raster.currentLayer(), 0);
+  // A layer that does not exist takes the shapes, which then draw nothing.
+  raster.setClipArea(0, 0, 63, 47, 7);
+  fill(0, 0, 63, 47, kBlue);
+  EXPECT_EQ(raster.pixel(35, 40), kWhitePixel);
+}
+
+TEST_F(RasterBackendTest, LineCoversTheBoxItsBoundingRectReports) {
+  // Horizontal, vertical and slanted lines of several widths stay inside the reported box and
+  // reach each of its sides.
+  struct Case {
+    APOINT from, to;
+  };
+  for (uint8_t width : {0, 1, 2, 3, 4, 7}) {
+    for (const Case c :
+         {Case{{10, 20}, {40, 20}}, Case{{30, 5}, {30, 40}}, Case{{12, 10}, {45, 35}}}) {
+      gx::RasterBackend fresh(64, 48, 1, 0xFFFFFF);
+      fresh.drawLine(c.from.x, c.from.y, c.to.x, c.to.y, width, 1, kRed, 0, 0);
+      POINTRECT r{};
+      fresh.getLineBoundingRect(c.from, c.to, width, &r);
+      int minX = 99, minY = 99, maxX = -1, maxY = -1;
+      for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+          if (fresh.pixel(x, y) == kRedPixel) {
+            minX = std::min(minX, x), maxX = std::max(maxX, x);
+            minY = std::min(minY, y), maxY = std::max(maxY, y);
+          }
+      const bool straight = c.from.x == c.to.x || c.from.y == c.to.y;
+      const std::string where = "width " + std::to_string(width) + " from " +
+                                std::to_string(c.from.x) + "," + std::to_string(c.from.y);
+      EXPECT_GE(minX, r.x1) << where;
+      EXPECT_GE(minY, r.y1) << where;
+      EXPECT_LE(maxX, r.x2) << where;
+      EXPECT_LE(maxY, r.y2) << where;
+      if (straight) {  // exact for axis-aligned lines
+        EXPECT_EQ(minX, r.x1) << where;
+        EXPECT_EQ(minY, r.y1) << where;
+        EXPECT_EQ(maxX, r.x2) << where;
+        EXPECT_EQ(maxY, r.y2) << where;
+      }
+    }
+  }
+}
+
+TEST_F(RasterBackendTest, DashedStylesLeaveGapsAndTwoColourStylesFillThem) {
+  raster.drawLine(0, 5, 59, 5, 1, 2, kRed, kBlue, 0);
+  const int dashed = count(kRedPixel, 0, 5, 63, 5);
+  EXPECT_GT(dashed, 20);
+  EXPECT_LT(dashed, 60);
+  EXPECT_EQ(count(kBluePixel), 0);
+  EXPECT_EQ(raster.pixel(0, 5), kRedPixel);
+  EXPECT_EQ(raster.pixel(59, 5), kRedPixel);  // the end pixel is covered in a dash
+
+  raster.drawLine(0, 10, 59, 10, 1, 8, kRed, kBlue, 0);
+  EXPECT_EQ(count(kRedPixel, 0, 10, 63, 10), 30);
+  EXPECT_EQ(count(kBluePixel, 0, 10, 63, 10), 30);
+}
+
+TEST_F(RasterBackendTest, ArrowHeadsSitOnTheChosenEnds) {
+  const auto widthAt = [this](int x) { return count(kRedPixel, x, 0, x, 47); };
+  raster.drawLine(10, 20, 50, 20, 1, 1, kRed, 0, 1);
+  EXPECT_GT(widthAt(44), 3);  // the head near the last point
+  EXPECT_EQ(widthAt(12), 1);
+  EXPECT_EQ(raster.pixel(50, 20), kRedPixel);
+  EXPECT_EQ(raster.pixel(51, 20), kWhitePixel);
+
+  gx::RasterBackend both(64, 48, 1, 0xFFFFFF);
+  both.drawLine(10, 20, 50, 20, 1, 1, kRed, 0, 3);
+  int first = 0;
+  for (int y = 0; y < 48; ++y) first += both.pixel(16, y) == kRedPixel;
+  EXPECT_GT(first, 3);
+}
+
+TEST_F(RasterBackendTest, FillFlagChoosesWindingOrEvenOdd) {
+  // A five-pointed star drawn in one stroke: its centre is wound twice.
+  const APOINT star[5] = {{32, 2}, {50, 44}, {4, 17}, {60, 17}, {14, 44}};
+  raster.fillPolygon(5, star, kRed, 0, 1, true);
+  EXPECT_EQ(raster.pixel(32, 24), kRedPixel);
+  gx::RasterBackend evenOdd(64, 48, 1, 0xFFFFFF);
+  evenOdd.fillPolygon(5, star, kRed, 0, 1, false);
+  EXPECT_EQ(evenOdd.pixel(32, 24), kWhitePixel);
+  EXPECT_EQ(evenOdd.pixel(32, 8), kRedPixel);  // a point of the star
+}
+
+TEST_F(RasterBackendTest, FilledTriangleCoversItsCornerAndEdgePixels) {
+  // The shape of a bevel button's corner: the lower-right half of a square, diagonal included.
+  raster.fillTriangle(10, 19, 19, 19, 19, 10, kRed, 0, 1);
+  for (const auto& [x, y] : {std::pair{10, 19}, {19, 19}, {19, 10}, {15, 14}, {14, 15}, {17, 17}}) {
+    EXPECT_EQ(raster.pixel(x, y), kRedPixel) << x << "," << y;
+  }
+  EXPECT_EQ(raster.pixel(14, 14), kWhitePixel);
+  EXPECT_EQ(raster.pixel(10, 18), kWhitePixel);
+  EXPECT_EQ(count(kRedPixel), 55);  // 10 + 9 + ... + 1
+}
+
+TEST_F(RasterBackendTest, ArcsAndPiesRunCounterClockwiseFromStartToEnd) {
+  // Ellipse (0,0)-(40,40): from its right point to its top point is the upper-right quarter.
+  const POINTRECT box{0, 0, 40, 40};
+  raster.pie(0, box, POINTLINE{40, 20, 20, 0}, PLANECOL{kRed, 0, kRed}, PLANEATTRIB{1, 1, 1, 1},
+             box, true);
+  EXPECT_EQ(raster.pixel(28, 12), kRedPixel);
+  EXPECT_EQ(raster.pixel(12, 28), kWhitePixel);
+  EXPECT_EQ(raster.pixel(12, 12), kWhitePixel);
+  EXPECT_EQ(raster.pixel(28, 28), kWhitePixel);
+
+  // The same two points the other way round give the other three quarters.
+  gx::RasterBackend rest(64, 48, 1, 0xFFFFFF);
+  rest.pie(0, box, POINTLINE{20, 0, 40, 20}, PLANECOL{kRed, 0, kRed}, PLANEATTRIB{1, 1, 1, 1}, box,
+           true);
+  EXPECT_EQ(rest.pixel(28, 12), kWhitePixel);
+  EXPECT_EQ(rest.pixel(12, 28), kRedPixel);
+  EXPECT_EQ(rest.pixel(12, 12), kRedPixel);
+
+  // An arc outline: only the upper-right quarter of the circle is drawn.
+  gx::RasterBackend arc(64, 48, 1, 0xFFFFFF);
+  arc.drawArc(box, POINTLINE{40, 20, 20, 0}, kRed, 0, 1, 2, box, true);
+  int upperRight = 0, elsewhere = 0;
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x) {
+      if ((arc.pixel(x, y) & 0xFFFFFFu) == 0xFFFFFFu) continue;
+      (x >= 18 && y <= 22 ? upperRight : elsewhere) += 1;
+    }
+  EXPECT_GT(upperRight, 20);
+  EXPECT_EQ(elsewhere, 0);
+}
+
+TEST_F(RasterBackendTest, HatchesDrawColourOnBackColourOrLeaveGapsTransparent) {
+  raster.fillRectangle(0, 0, 15, 15, 0, kRed, 2, kBlue, 0, 0, 0);  // horizontal lines
+  EXPECT_EQ(count(kRedPixel, 0, 0, 15, 15), 4 * 16);
+  EXPECT_EQ(count(kBluePixel, 0, 0, 15, 15), 12 * 16);
+  raster.fillRectangle(20, 0, 35, 15, 0, kRed, 3, kNone, 0, 0, 0);  // vertical lines
+  EXPECT_EQ(count(kRedPixel, 20, 0, 35, 15), 4 * 16);
+  EXPECT_EQ(count(kWhitePixel, 20, 0, 35, 15), 12 * 16);
+  raster.fillRectangle(40, 0, 55, 15, 0, kRed, 0, kBlue, 0, 0, 0);  // pattern 0: nothing
+  EXPECT_EQ(count(kWhitePixel, 40, 0, 55, 15), 16 * 16);
+}
+
+TEST_F(RasterBackendTest, HostileArgumentsAreSafe) {
+  const APOINT points[2] = {{INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}};
+  raster.drawPolygon(-5, points, 1, kRed, 0, 1);
+  raster.drawPolyline(3, nullptr, 1, 1, kRed, 0, 3);
+  raster.fillPolygon(INT_MIN, points, kRed, 0, 1, true);
+  raster.drawBezierLine(2, points, INT_MAX, 1, kRed, 0, 3);
+  raster.drawLine(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 65535, 3, kRed, kBlue, 3);
+  raster.drawEllipse(INT_MIN, 0, INT_MAX, 0, kRed, 2, 65535, 0);
+  raster.drawRectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MIN, 1, kBlue, 0, 1, INT_MAX,
+                       INT_MIN);
+  const POINTRECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  raster.drawArc(huge, POINTLINE{INT_MAX, 0, 0, INT_MIN}, kRed, 0, 1, INT_MAX, huge, false);
+  raster.pie(INT_MIN, huge, POINTLINE{0, 0, 0, 0}, PLANECOL{kRed, 0, kRed},
+             PLANEATTRIB{255, 255, 255, 255}, huge, true);
+  raster.getLineBoundingRect(points[0], points[1], 255, nullptr);
+  raster.removeClipArea(0);  // back to layer 0 after the pie named a layer that does not exist
+  fill(INT_MIN, INT_MIN, INT_MAX, INT_MAX, kBlue);
+  EXPECT_EQ(count(kBluePixel), 64 * 48);
+  EXPECT_EQ(raster.pixel(-1, 0), 0u);
+  EXPECT_EQ(raster.pixel(0, 48), 0u);
+  EXPECT_EQ(raster.pixel(0, 0, 2), 0u);
+}
+
+TEST_F(RasterBackendTest, WritePngWritesTheCompositeAsAReadablePng) {
+  fill(0, 0, 9, 9, kRed);
+  raster.removeClipArea(1);
+  fill(5, 5, 9, 9, kBlue);
+  const std::string path = ::testing::TempDir() + "raster-backend-test.png";
+  std::string error;
+  ASSERT_TRUE(raster.writePng(path, &error)) << error;
+  cairo_surface_t* read = cairo_image_surface_create_from_png(path.c_str());
+  ASSERT_EQ(cairo_surface_status(read), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(read), 64);
+  EXPECT_EQ(cairo_image_surface_get_height(read), 48);
+  const auto* data = cairo_image_surface_get_data(read);
+  const int stride = cairo_image_surface_get_stride(read);
+  const auto at = [&](int x, int y) {
+    return reinterpret_cast<const uint32_t*>(data + y * stride)[x];
+  };
+  EXPECT_EQ(at(2, 2), kRedPixel);
+  EXPECT_EQ(at(7, 7), kBluePixel);
+  EXPECT_EQ(at(20, 20), kWhitePixel);
+  cairo_surface_destroy(read);
+  std::remove(path.c_str());
+
+  EXPECT_FALSE(raster.writePng("/nonexistent-dir/x.png", &error));
+  EXPECT_NE(error.find("/nonexistent-dir/x.png"), std::string::npos);
+}
+
+}  // namespace
