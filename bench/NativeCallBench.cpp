@@ -2,31 +2,18 @@
 // directly: setClip(IIII)V on the null backend, and osGXsetClipArea with the same corners.
 #include <benchmark/benchmark.h>
 
+#include "LoadedModule.h"
 #include "gx/Backend.h"
-#include "vm/ManagedLibrary.h"
-#include "vm/ModuleLoader.h"
-#include "vm/Vm.h"
 
 namespace {
 
-struct LoadedModule {
-  vm::Vm vm;
-  vm::Module module{ZELMO_MODULE_PATH};
-  LoadedModule() {
-    vm::defineManagedLibrary(vm);
-    module.initAllClasses();
-  }
-};
-
-LoadedModule& loaded() {
-  static LoadedModule instance;
-  return instance;
-}
+using bench::loaded;
 
 void NativeSetClipThroughVm(benchmark::State& state) {
   auto& m = loaded();
   const jref canvas = m.vm.newObject("uxclasses/graphics/CuxCanvas");
-  const vm::NativeMethod* setClip = m.vm.findNative("uxclasses/graphics/CuxCanvas", "setClip(IIII)V");
+  const vm::NativeMethod* setClip =
+      m.vm.findNative("uxclasses/graphics/CuxCanvas", "setClip(IIII)V");
   const vm::Arg args[] = {vm::Arg::i(10), vm::Arg::i(20), vm::Arg::i(30), vm::Arg::i(40)};
   for (auto _ : state) m.vm.invoke(*setClip, canvas, args);
 }
