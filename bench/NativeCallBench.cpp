@@ -2,7 +2,7 @@
 // directly: setClip(IIII)V on the null backend, and osGXsetClipArea with the same corners.
 #include <benchmark/benchmark.h>
 
-#include "BenchModule.h"
+#include "LoadedModule.h"
 #include "gx/Backend.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // reading the pen and the text and building the text records, per call.
 #include <benchmark/benchmark.h>
 
-#include "BenchModule.h"
+#include "LoadedModule.h"
 
 namespace {
 

@@ -1,13 +1,41 @@
-// Natives of uxclasses/graphics/CuxBezier.
+// Natives of uxclasses/graphics/CuxBezier: a retained Bezier curve.
+#include "bridge/ManagedFrame.h"
 #include "bridge/Registrar.h"
+#include "geometry/IntMath.h"
+#include "platform/DrawingService.h"
+#include "records/ShapeRecords.h"
+#include "shapes/ShapeLook.h"
 
 namespace zelmo {
 namespace {
 
-// None of this class's natives is built yet.
+// Fewer points than this make no cubic segment.
+constexpr int32_t kMinBezierPoints = 4;
+
+// draw(I)V: the Bezier call names no layer, so the int is not read.
+void draw() {
+  const ManagedFrame frame;
+  const Storage self = frame.thisFields();
+  if (!self) return;
+  namespace f = BezierFields;
+  const PointList list = pointsOf(f::points.read(self), f::pointCount.read(self));
+  if (list.count < kMinBezierPoints) return;
+  const ShapeLook look = ShapeLook::of(self);
+  osGXdrawBezierLine(list.count, list.points, look.lineWidth, low16(look.lineStyle), look.lineColor,
+                     look.backColor, f::lineEnd.read(self));
+}
+
+constexpr NativeEntry kNatives[] = {
+    {"draw(I)V", draw},
+};
+
 constexpr ClassRegistration kCuxBezier{
-    "uxclasses/graphics/CuxBezier", "uxClasses_Graphics_CuxBezier", 55,
-    u"Failed to init native support for uxclasses.graphics.CuxBezier : %s", initCheck, {}};
+    BezierFields::kClassName,
+    "uxClasses_Graphics_CuxBezier",
+    55,
+    u"Failed to init native support for uxclasses.graphics.CuxBezier : %s",
+    initCheck,
+    kNatives};
 
 }  // namespace
 

@@ -29,10 +29,62 @@ void defineGraphicsBase(Vm& vm) {
   vm.defineClass("uxclasses/baseclasses/CuxGraphics", "java/lang/Object", fields);
 }
 
+// The simple retained shapes: ellipse, rectangle, arc, pie, polygon and Bezier.
+void defineShapes(Vm& vm) {
+  const std::string base = "uxclasses/baseclasses/CuxGraphics";
+  const std::vector<FieldSpec> level = {{"levelBackColor", "I"},  {"levelPercentH", "I"},
+                                        {"levelPercentV", "I"},   {"levelBackPattern", "B"},
+                                        {"levelDirectionH", "B"}, {"levelDirectionV", "B"}};
+  const auto join = [](std::vector<FieldSpec> a, const std::vector<FieldSpec>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
+
+  vm.defineClass("uxclasses/graphics/CuxEllipse", base, level);
+
+  vm.defineClass("uxclasses/graphics/CuxRectangle", base,
+                 {{"unreadRectInt1", "I"},
+                  {"unreadRectInt2", "I"},
+                  {"rectWidth", "I"},
+                  {"rectHeight", "I"},
+                  {"cornerRadiusX", "I"},
+                  {"cornerRadiusY", "I"},
+                  {"levelBackColor", "I"},
+                  {"levelPercentH", "I"},
+                  {"levelPercentV", "I"},
+                  {"rounded", "B"},
+                  {"levelBackPattern", "B"},
+                  {"levelDirectionH", "B"},
+                  {"levelDirectionV", "B"}});
+
+  const std::vector<FieldSpec> arc = {
+      {"arcX1", "I"},         {"arcX2", "I"},         {"arcY1", "I"},
+      {"arcY2", "I"},         {"unreadArcInt1", "I"}, {"unreadArcInt2", "I"},
+      {"unreadArcInt3", "I"}, {"unreadArcInt4", "I"}, {"startX", "I"},
+      {"startY", "I"},        {"endX", "I"},          {"endY", "I"},
+      {"unreadArcInt5", "I"}, {"unreadArcInt6", "I"}, {"unreadArcInt7", "I"},
+      {"unreadArcInt8", "I"}, {"arcFlag", "Z"}};
+  vm.defineClass("uxclasses/graphics/CuxArc", base, arc);
+  vm.defineClass("uxclasses/graphics/CuxPie", base, join(arc, level));
+
+  vm.defineClass("uxclasses/graphics/CuxPolygon", base,
+                 join(join({{"pointCount", "I"},
+                            {"points", "[I"},
+                            {"unreadPolygonInt1", "I"},
+                            {"unreadPolygonInt2", "I"}},
+                           level),
+                      {{"fillFlag", "Z"}}));
+
+  vm.defineClass(
+      "uxclasses/graphics/CuxBezier", base,
+      {{"pointCount", "I"}, {"points", "[I"}, {"unreadBezierInt1", "I"}, {"lineEnd", "B"}});
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
   defineGraphicsBase(vm);
+  defineShapes(vm);
 
   vm.defineClass("uxclasses/graphics/CuxArea", "java/lang/Object",
                  {{"x1", "I"}, {"y1", "I"}, {"x2", "I"}, {"y2", "I"}});

@@ -1,5 +1,6 @@
-// The one VM stand-in of a benchmark run, with ZelmoGraphics.dlm loaded and every class
-// registered. The VM allows one instance per process, so every benchmark file shares this one.
+// The one VM stand-in that every benchmark shares (only one VM may run at a time), with the
+// managed library defined and ZelmoGraphics.dlm loaded and registered. The null drawing backend
+// is in place unless a benchmark installs another.
 #pragma once
 
 #include "vm/ManagedLibrary.h"

@@ -1,0 +1,37 @@
+// The fill-level pass every gauge-like shape shares: draw the empty look, then draw the normal
+// look again clipped to the filled part, and leave the layer's clip area as it was.
+#pragma once
+
+#include <cstdint>
+
+#include "geometry/FillLevel.h"
+#include "shapes/ShapeLook.h"
+
+namespace zelmo {
+
+// While alive, the layer is clipped to `area` with the service's fill animation on. On the way
+// out the earlier clip area comes back exactly, or is removed if there was none, and the
+// animation is switched off.
+class FillLevelClip {
+ public:
+  FillLevelClip(const Box& area, int32_t layer);
+  ~FillLevelClip();
+  FillLevelClip(const FillLevelClip&) = delete;
+  FillLevelClip& operator=(const FillLevelClip&) = delete;
+
+ private:
+  int32_t layer_;
+  bool hadClip_;
+  Box saved_{0, 0, 0, 0};
+};
+
+// drawEmpty() unclipped, then drawFilled() under the clip of the level's area in `box`.
+template <typename DrawEmpty, typename DrawFilled>
+void drawWithFillLevel(const FillLevel& level, const Box& box, int32_t layer, DrawEmpty&& drawEmpty,
+                       DrawFilled&& drawFilled) {
+  drawEmpty();
+  const FillLevelClip clip(level.areaOf(box), layer);
+  drawFilled();
+}
+
+}  // namespace zelmo
