@@ -1,0 +1,196 @@
+// The core service library's wide printf. The format is wide and so is the output; each
+// conversion is rendered by the C library into a bounded narrow buffer and then widened.
+// Supported: flags "-+ #0", a width and a precision (digits or '*'), the length modifiers
+// h, hh, l, ll, and the conversions d i u o x X c f F e E g G s %. %s takes a wide string,
+// %c a wide character. The caller sizes the buffer; one conversion yields at most 511
+// characters, and widths and precisions above that are taken as 511.
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "platform/CoreServices.h"
+
+namespace {
+
+constexpr int kMaxConversion = 511;
+
+struct Spec {
+  std::string flags;
+  int width = -1;      // -1: none
+  int precision = -1;  // -1: none
+  std::string length;
+  char conversion = 0;
+};
+
+int clampCount(long v) { return v > kMaxConversion ? kMaxConversion : static_cast<int>(v); }
+
+// Reads digits or '*' from the format; '*' takes an int argument.
+int readCount(const UniChar*& f, va_list& args, bool& fromArgument) {
+  fromArgument = false;
+  if (*f == u'*') {
+    ++f;
+    fromArgument = true;
+    return va_arg(args, int);
+  }
+  long v = 0;
+  bool any = false;
+  while (*f >= u'0' && *f <= u'9') {
+    any = true;
+    if (v <= kMaxConversion) v = v * 10 + (*f - u'0');
+    ++f;
+  }
+  return any ? clampCount(v) : -1;
+}
+
+std::string narrowSpec(const Spec& s) {
+  std::string out = "%" + s.flags;
+  if (s.width >= 0) out += std::to_string(s.width);
+  if (s.precision >= 0) out += "." + std::to_string(s.precision);
+  return out + s.length + s.conversion;
+}
+
+class Output {
+ public:
+  explicit Output(UniChar* buffer) : buffer_(buffer) {}
+  void put(UniChar c) { buffer_[count_++] = c; }
+  void putNarrow(const char* text, int n) {
+    for (int i = 0; i < n && text[i] != 0; ++i)
+      put(static_cast<UniChar>(static_cast<uint8_t>(text[i])));
+  }
+  int32_t finish() {
+    buffer_[count_] = 0;
+    return count_;
+  }
+
+ private:
+  UniChar* buffer_;
+  int32_t count_ = 0;
+};
+
+template <typename T>
+void putNumber(Output& out, const Spec& spec, T value) {
+  char narrow[kMaxConversion + 1];
+  const int n = std::snprintf(narrow, sizeof narrow, narrowSpec(spec).c_str(), value);
+  if (n > 0) out.putNarrow(narrow, n < kMaxConversion ? n : kMaxConversion);
+}
+
+void putWideString(Output& out, const Spec& spec, const UniChar* text) {
+  static const UniChar kNull[] = u"(null)";
+  if (!text) text = kNull;
+  int n = 0;
+  while (text[n] != 0 && (spec.precision < 0 || n < spec.precision)) ++n;
+  const bool left = spec.flags.find('-') != std::string::npos;
+  const int pad = spec.width > n ? spec.width - n : 0;
+  if (!left)
+    for (int i = 0; i < pad; ++i) out.put(u' ');
+  for (int i = 0; i < n; ++i) out.put(text[i]);
+  if (left)
+    for (int i = 0; i < pad; ++i) out.put(u' ');
+}
+
+void putInteger(Output& out, const Spec& spec, va_list& args) {
+  const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
+  if (spec.length == "ll") {
+    if (isSigned)
+      putNumber(out, spec, va_arg(args, long long));
+    else
+      putNumber(out, spec, va_arg(args, unsigned long long));
+  } else if (spec.length == "l") {
+    if (isSigned)
+      putNumber(out, spec, va_arg(args, long));
+    else
+      putNumber(out, spec, va_arg(args, unsigned long));
+  } else {
+    // h and hh are applied by the C library to the promoted int.
+    if (isSigned)
+      putNumber(out, spec, va_arg(args, int));
+    else
+      putNumber(out, spec, va_arg(args, unsigned int));
+  }
+}
+
+}  // namespace
+
+extern "C" int32_t osUTusprintf(UniChar* buffer, const UniChar* format, ...) {
+  if (!buffer) return 0;
+  Output out(buffer);
+  if (!format) return out.finish();
+  va_list args;
+  va_start(args, format);
+  for (const UniChar* f = format; *f != 0;) {
+    if (*f != u'%') {
+      out.put(*f++);
+      continue;
+    }
+    const UniChar* start = f++;
+    Spec spec;
+    while (*f == u'-' || *f == u'+' || *f == u' ' || *f == u'#' || *f == u'0')
+      spec.flags += static_cast<char>(*f++);
+    bool fromArgument = false;
+    spec.width = readCount(f, args, fromArgument);
+    if (fromArgument && spec.width < 0) {
+      // A negative width from an argument means left adjustment, as in C.
+      spec.flags += '-';
+      spec.width =
+          spec.width == INT32_MIN ? kMaxConversion : clampCount(-static_cast<long>(spec.width));
+    } else if (fromArgument) {
+      spec.width = clampCount(spec.width);
+    }
+    if (*f == u'.') {
+      ++f;
+      spec.precision = readCount(f, args, fromArgument);
+      if (spec.precision < -1 || (fromArgument && spec.precision < 0))
+        spec.precision = -1;
+      else if (spec.precision < 0)
+        spec.precision = 0;  // "%.f": precision 0
+      else
+        spec.precision = clampCount(spec.precision);
+    }
+    while (*f == u'h' || *f == u'l') spec.length += static_cast<char>(*f++);
+    spec.conversion = static_cast<char>(*f);
+    switch (*f) {
+      case u'd':
+      case u'i':
+      case u'u':
+      case u'o':
+      case u'x':
+      case u'X':
+        putInteger(out, spec, args);
+        break;
+      case u'f':
+      case u'F':
+      case u'e':
+      case u'E':
+      case u'g':
+      case u'G':
+        spec.length.clear();
+        putNumber(out, spec, va_arg(args, double));
+        break;
+      case u'c': {
+        Spec text = spec;
+        const UniChar c[2] = {static_cast<UniChar>(va_arg(args, int)), 0};
+        text.precision = -1;
+        putWideString(out, text, c);
+        break;
+      }
+      case u's':
+        putWideString(out, spec, va_arg(args, const UniChar*));
+        break;
+      case u'%':
+        out.put(u'%');
+        break;
+      default:
+        // Not a conversion this service knows: the text goes out as written.
+        for (const UniChar* p = start; p != f; ++p) out.put(*p);
+        if (*f == 0) {
+          va_end(args);
+          return out.finish();
+        }
+        out.put(*f);
+        break;
+    }
+    ++f;
+  }
+  va_end(args);
+  return out.finish();
+}
