@@ -62,8 +62,7 @@ TEST(FloatFormatTest, FormatsUnderBothSeparatorConventions) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(formatted(c.value, c.options, kCommaPoint), c.expected) << c.value;
-    EXPECT_EQ(formatted(c.value, c.options, kPointComma), swapSeparators(c.expected))
-        << c.value;
+    EXPECT_EQ(formatted(c.value, c.options, kPointComma), swapSeparators(c.expected)) << c.value;
   }
 }
 
@@ -75,9 +74,12 @@ TEST(FloatFormatTest, NanAndInfinitiesGoThroughTheOverflowTest) {
     FloatOptions options;
     const char* expected;
   } cases[] = {
-      {inf, fo(3, 0), "inf"},         {inf, fo(2, 0), "**"},
-      {-inf, fo(3, 0), "-inf"},       {-inf, fo(2, 0), "-**"},
-      {nan, fo(3, 0), "nan"},         {nan, fo(1, 0), "*"},
+      {inf, fo(3, 0), "inf"},
+      {inf, fo(2, 0), "**"},
+      {-inf, fo(3, 0), "-inf"},
+      {-inf, fo(2, 0), "-**"},
+      {nan, fo(3, 0), "nan"},
+      {nan, fo(1, 0), "*"},
       {inf, fo(4, 0, false, true), "****"},  // an infinity has more digits than any single
       {nan, fo(4, 0, false, true), "nan"},
       {inf, fo(2, 0, false, false, true, u" m"), "** m"},

@@ -5,8 +5,8 @@
 #include <climits>
 #include <string>
 
-#include "format/NumberFormat.h"
 #include "format/FormatTestSupport.h"
+#include "format/NumberFormat.h"
 
 namespace zelmo::test {
 namespace {
@@ -44,14 +44,13 @@ TEST(PlainNumberTest, DigitsInTheBaseWithUpperCaseHex) {
     int32_t value, base;
     const char* expected;
   } cases[] = {
-      {255, 16, "FF"},          {-5, 10, "-5"},
-      {0, 10, "0"},             {INT_MIN, 10, "-2147483648"},
-      {5, 2, "101"},            {8, 8, "10"},
-      {35, 36, "z"},  // only base 16 is upper-cased
-      {12, 0, "12"},            {12, 1, "12"},  // bases without digits show base 10
-      {12, 37, "12"},           {-1, 16, "FFFFFFFF"},
+      {255, 16, "FF"}, {-5, 10, "-5"},       {0, 10, "0"},  {INT_MIN, 10, "-2147483648"},
+      {5, 2, "101"},   {8, 8, "10"},         {35, 36, "z"},  // only base 16 is upper-cased
+      {12, 0, "12"},   {12, 1, "12"},                        // bases without digits show base 10
+      {12, 37, "12"},  {-1, 16, "FFFFFFFF"},
   };
-  for (const auto& c : cases) EXPECT_EQ(plain(c.value, c.base), c.expected) << c.value << "/" << c.base;
+  for (const auto& c : cases)
+    EXPECT_EQ(plain(c.value, c.base), c.expected) << c.value << "/" << c.base;
 }
 
 TEST(TruncatingNumberTest, CutsFromTheLeftAndPadsAfterTheSign) {
@@ -60,13 +59,10 @@ TEST(TruncatingNumberTest, CutsFromTheLeftAndPadsAfterTheSign) {
     bool zeros;
     const char* expected;
   } cases[] = {
-      {12345, 10, 3, false, "345"},
-      {7, 10, 3, true, "007"},
-      {-5, 10, 3, true, "-05"},
-      {7, 10, 3, false, "7"},
+      {12345, 10, 3, false, "345"}, {7, 10, 3, true, "007"},
+      {-5, 10, 3, true, "-05"},     {7, 10, 3, false, "7"},
       {-1234, 10, 3, false, "234"},  // the sign is cut with the leading digits
-      {255, 16, 4, true, "00FF"},
-      {12345, 10, 0, false, ""},
+      {255, 16, 4, true, "00FF"},   {12345, 10, 0, false, ""},
       {12345, 10, -3, true, ""},  // a negative count shows nothing
   };
   for (const auto& c : cases)
@@ -117,8 +113,7 @@ TEST(FixedPointNumberTest, FormatsUnderBothSeparatorConventions) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(fixedPoint(c.value, c.options, kPointComma), c.expected) << c.value;
-    EXPECT_EQ(fixedPoint(c.value, c.options, kCommaPoint), swapSeparators(c.expected))
-        << c.value;
+    EXPECT_EQ(fixedPoint(c.value, c.options, kCommaPoint), swapSeparators(c.expected)) << c.value;
   }
 }
 
@@ -135,10 +130,14 @@ TEST(GroupingTest, GroupsTheIntegerPartOnly) {
     int32_t size;
     const char* expected;
   } cases[] = {
-      {u"1234567", u',', 3, "1,234,567"}, {u"1234.56", u',', 3, "1,234.56"},
-      {u"-123", u',', 3, "-123"},         {u"-123456", u',', 3, "-123,456"},
-      {u"123", u',', 3, "123"},           {u"1234", u',', 3, "1,234"},
-      {u"", u',', 3, ""},                 {u"***.*", u',', 3, "***.*"},
+      {u"1234567", u',', 3, "1,234,567"},
+      {u"1234.56", u',', 3, "1,234.56"},
+      {u"-123", u',', 3, "-123"},
+      {u"-123456", u',', 3, "-123,456"},
+      {u"123", u',', 3, "123"},
+      {u"1234", u',', 3, "1,234"},
+      {u"", u',', 3, ""},
+      {u"***.*", u',', 3, "***.*"},
       {u"-****.*", u',', 3, "-*,***.*"},
       {u"12AB34", u' ', 4, "12 AB34"},
   };
@@ -196,8 +195,8 @@ TEST(NumberBoundsTest, HostileCountsStayInsideTheBuffer) {
             const UniChar* suffix =
                 flags & 8 ? reinterpret_cast<const UniChar*>(longSuffix.c_str()) : nullptr;
             const int32_t n = format::formatFixedPoint(
-                value, fp(base, digits, decimals, zeros, flags & 2, flags & 4, suffix),
-                kPointComma, buffer.span());
+                value, fp(base, digits, decimals, zeros, flags & 2, flags & 4, suffix), kPointComma,
+                buffer.span());
             ASSERT_TRUE(buffer.guardsIntact());
             ASSERT_LE(n, 79);
             ASSERT_EQ(buffer.span()[n], 0);
