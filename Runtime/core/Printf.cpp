@@ -6,7 +6,7 @@
 // characters, and widths and precisions above that are taken as 511.
 #include <cstdarg>
 #include <cstdio>
-#include <string>
+#include <string_view>
 
 #include "platform/CoreServices.h"
 
@@ -14,12 +14,23 @@ namespace {
 
 constexpr int kMaxConversion = 511;
 
+// One conversion as written in the format, kept in fixed storage: formatting allocates nothing.
 struct Spec {
-  std::string flags;
+  char flags[8] = {};  // at most the five distinct flags and the '-' a negative width adds
+  int flagCount = 0;
   int width = -1;      // -1: none
   int precision = -1;  // -1: none
-  std::string length;
+  char length[3] = {};
   char conversion = 0;
+
+  void addFlag(char c) {
+    if (flagCount < 7) flags[flagCount++] = c;
+  }
+  bool hasFlag(char c) const {
+    for (int i = 0; i < flagCount; ++i)
+      if (flags[i] == c) return true;
+    return false;
+  }
 };
 
 int clampCount(long v) { return v > kMaxConversion ? kMaxConversion : static_cast<int>(v); }
@@ -42,11 +53,26 @@ int readCount(const UniChar*& f, va_list& args, bool& fromArgument) {
   return any ? clampCount(v) : -1;
 }
 
-std::string narrowSpec(const Spec& s) {
-  std::string out = "%" + s.flags;
-  if (s.width >= 0) out += std::to_string(s.width);
-  if (s.precision >= 0) out += "." + std::to_string(s.precision);
-  return out + s.length + s.conversion;
+// Appends a non-negative count in decimal.
+char* putCount(char* p, int v) {
+  char digits[12];
+  int n = 0;
+  do digits[n++] = static_cast<char>('0' + v % 10);
+  while ((v /= 10) > 0);
+  while (n > 0) *p++ = digits[--n];
+  return p;
+}
+
+// The conversion as a C format, e.g. "%07.2f".
+void narrowSpec(const Spec& s, char (&out)[40]) {
+  char* p = out;
+  *p++ = '%';
+  for (int i = 0; i < s.flagCount; ++i) *p++ = s.flags[i];
+  if (s.width >= 0) p = putCount(p, s.width);
+  if (s.precision >= 0) *p++ = '.', p = putCount(p, s.precision);
+  for (const char* l = s.length; *l != 0 && l < s.length + 2; ++l) *p++ = *l;
+  *p++ = s.conversion;
+  *p = 0;
 }
 
 class Output {
@@ -69,8 +95,10 @@ class Output {
 
 template <typename T>
 void putNumber(Output& out, const Spec& spec, T value) {
+  char format[40];
+  narrowSpec(spec, format);
   char narrow[kMaxConversion + 1];
-  const int n = std::snprintf(narrow, sizeof narrow, narrowSpec(spec).c_str(), value);
+  const int n = std::snprintf(narrow, sizeof narrow, format, value);
   if (n > 0) out.putNarrow(narrow, n < kMaxConversion ? n : kMaxConversion);
 }
 
@@ -79,7 +107,7 @@ void putWideString(Output& out, const Spec& spec, const UniChar* text) {
   if (!text) text = kNull;
   int n = 0;
   while (text[n] != 0 && (spec.precision < 0 || n < spec.precision)) ++n;
-  const bool left = spec.flags.find('-') != std::string::npos;
+  const bool left = spec.hasFlag('-');
   const int pad = spec.width > n ? spec.width - n : 0;
   if (!left)
     for (int i = 0; i < pad; ++i) out.put(u' ');
@@ -90,12 +118,13 @@ void putWideString(Output& out, const Spec& spec, const UniChar* text) {
 
 void putInteger(Output& out, const Spec& spec, va_list& args) {
   const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
-  if (spec.length == "ll") {
+  const std::string_view length = spec.length;
+  if (length == "ll") {
     if (isSigned)
       putNumber(out, spec, va_arg(args, long long));
     else
       putNumber(out, spec, va_arg(args, unsigned long long));
-  } else if (spec.length == "l") {
+  } else if (length == "l") {
     if (isSigned)
       putNumber(out, spec, va_arg(args, long));
     else
@@ -125,12 +154,12 @@ extern "C" int32_t osUTusprintf(UniChar* buffer, const UniChar* format, ...) {
     const UniChar* start = f++;
     Spec spec;
     while (*f == u'-' || *f == u'+' || *f == u' ' || *f == u'#' || *f == u'0')
-      spec.flags += static_cast<char>(*f++);
+      spec.addFlag(static_cast<char>(*f++));
     bool fromArgument = false;
     spec.width = readCount(f, args, fromArgument);
     if (fromArgument && spec.width < 0) {
       // A negative width from an argument means left adjustment, as in C.
-      spec.flags += '-';
+      spec.addFlag('-');
       spec.width =
           spec.width == INT32_MIN ? kMaxConversion : clampCount(-static_cast<long>(spec.width));
     } else if (fromArgument) {
@@ -146,7 +175,8 @@ extern "C" int32_t osUTusprintf(UniChar* buffer, const UniChar* format, ...) {
       else
         spec.precision = clampCount(spec.precision);
     }
-    while (*f == u'h' || *f == u'l') spec.length += static_cast<char>(*f++);
+    for (int i = 0; *f == u'h' || *f == u'l'; ++f)
+      if (i < 2) spec.length[i++] = static_cast<char>(*f);
     spec.conversion = static_cast<char>(*f);
     switch (*f) {
       case u'd':
@@ -163,7 +193,7 @@ extern "C" int32_t osUTusprintf(UniChar* buffer, const UniChar* format, ...) {
       case u'E':
       case u'g':
       case u'G':
-        spec.length.clear();
+        spec.length[0] = 0;
         putNumber(out, spec, va_arg(args, double));
         break;
       case u'c': {
