@@ -87,13 +87,6 @@ TEST(FloatFormatTest, NanAndInfinitiesGoThroughTheOverflowTest) {
   for (const auto& c : cases) EXPECT_EQ(formatted(c.value, c.options, kPointComma), c.expected);
 }
 
-TEST(FloatFormatTest, LargestSinglesFormatInFull) {
-  const double big = std::numeric_limits<float>::max();
-  EXPECT_EQ(formatted(big, fo(39, 0), kPointComma), "340282346638528859811704183484516925440");
-  EXPECT_EQ(formatted(-big, fo(38, 0), kPointComma), "-" + std::string(38, '*'));
-  EXPECT_EQ(formatted(big, fo(4, 0, false, true), kPointComma), "****");
-}
-
 // Counts that ask for more than 79 characters are cut, never written past the buffer.
 TEST(FloatBoundsTest, HostileCountsAndValuesStayInsideTheBuffer) {
   const std::u16string longSuffix(300, u'x');
