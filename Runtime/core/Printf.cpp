@@ -6,6 +6,7 @@
 // characters, and widths and precisions above that are taken as 511.
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "platform/CoreServices.h"
@@ -138,6 +139,24 @@ void putInteger(Output& out, const Spec& spec, va_list& args) {
   }
 }
 
+// A format whose text is ASCII and whose conversions all take numbers can go to the C library
+// in one piece: the usual case (dates, clocks, "%0*.*f") costs one vsnprintf.
+bool narrowCopy(const UniChar* format, char (&narrow)[128]) {
+  int n = 0;
+  for (const UniChar* f = format; *f != 0; ++f) {
+    if (*f > 0x7E || n + 1 >= static_cast<int>(sizeof narrow)) return false;
+    if (*f == u'%') {
+      const UniChar* c = f + 1;
+      while (*c != 0 && std::strchr("-+ #0123456789.*hl", static_cast<char>(*c)) && *c < 0x80) ++c;
+      if (*c == 0 || !std::strchr("diuoxXfFeEgG%", static_cast<char>(*c)) || *c > 0x7E)
+        return false;
+    }
+    narrow[n++] = static_cast<char>(*f);
+  }
+  narrow[n] = 0;
+  return true;
+}
+
 }  // namespace
 
 extern "C" int32_t osUTusprintf(UniChar* buffer, const UniChar* format, ...) {
@@ -146,6 +165,13 @@ extern "C" int32_t osUTusprintf(UniChar* buffer, const UniChar* format, ...) {
   if (!format) return out.finish();
   va_list args;
   va_start(args, format);
+  if (char narrowFormat[128]; narrowCopy(format, narrowFormat)) {
+    char narrow[kMaxConversion + 1];
+    const int n = std::vsnprintf(narrow, sizeof narrow, narrowFormat, args);
+    va_end(args);
+    if (n > 0) out.putNarrow(narrow, n < kMaxConversion ? n : kMaxConversion);
+    return out.finish();
+  }
   for (const UniChar* f = format; *f != 0;) {
     if (*f != u'%') {
       out.put(*f++);
