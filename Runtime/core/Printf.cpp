@@ -70,7 +70,10 @@ void narrowSpec(const Spec& s, char (&out)[40]) {
   *p++ = '%';
   for (int i = 0; i < s.flagCount; ++i) *p++ = s.flags[i];
   if (s.width >= 0) p = putCount(p, s.width);
-  if (s.precision >= 0) *p++ = '.', p = putCount(p, s.precision);
+  if (s.precision >= 0) {
+    *p++ = '.';
+    p = putCount(p, s.precision);
+  }
   for (const char* l = s.length; *l != 0 && l < s.length + 2; ++l) *p++ = *l;
   *p++ = s.conversion;
   *p = 0;

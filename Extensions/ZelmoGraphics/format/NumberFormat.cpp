@@ -97,7 +97,10 @@ int32_t formatFixedPoint(int32_t value, const FixedPointOptions& options, Separa
       text.fillTo(u'*', total + 1);
     }
   } else {
-    if (negative) text.eraseFront(1), --n;
+    if (negative) {
+      text.eraseFront(1);
+      --n;
+    }
     // Zeros that would not fit are left out, never the digits behind them: the room kept
     // covers the sign and the separator still to come.
     if (options.leadingZeros && total > n) {
