@@ -1,6 +1,7 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
+#include "canvas/NumberNatives.h"
 #include "canvas/ShapeNatives.h"
 #include "canvas/StringNatives.h"
 #include "canvas/TransformClipNatives.h"
@@ -44,6 +45,23 @@ constexpr NativeEntry kNatives[] = {
     {"drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V",
      drawStringWithBorderTranslated},
     {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringWithBackground},
+
+    {"drawNumber(IIIIII)V", drawNumber},
+    {"drawNumber(IIIIZIIII)V", drawNumberTruncated},
+    {"drawNumber(IIIIIIILuxclasses/graphics/CuxFont;)V", drawNumberInColor},
+    {"drawNumber(IIIIIIZIIIIIILuxclasses/graphics/CuxFont;)V", drawNumberFixedPoint},
+    {"drawNumber(IIIIIZIIIIIII)V", drawNumberLegacy},
+    {"drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V", drawNumberFormatted},
+    {"drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V",
+     drawNumberFormattedWithSuffix},
+    {"nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V", drawFloatFormatted},
+    {"nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V",
+     drawFloatFormattedWithSuffix},
+    {"nativeDrawFloat(FIIIZIIIIIII)V", drawFloatInCanvasFont},
+    {"nativeDrawFloat(FIIIZIIIIIIILuxclasses/graphics/CuxFont;)V", drawFloatInFont},
+    {"nativeDrawFloat(FIIIZZIIIIIILuxclasses/graphics/CuxFont;)V", drawFloatSignificant},
+    {"drawDateTime(IIIIIIILuxclasses/graphics/CuxFont;)V", drawDateTime},
+    {"onTimeChange()V", onTimeChange},
 
     {"drawPolyline([I[IIIIIII)V", drawPolyline},
     {"drawPolyline([IIIIIII)V", drawPolylineTranslated},

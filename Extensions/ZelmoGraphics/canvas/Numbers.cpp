@@ -1,0 +1,139 @@
+// The seven drawNumber natives: plain, truncating, fixed-point and legacy fixed-point integer
+// displays, each drawn with one simple-text call.
+#include <array>
+
+#include "canvas/NumberNatives.h"
+#include "canvas/NumberText.h"
+#include "format/NumberFormat.h"
+
+namespace zelmo::canvas {
+namespace {
+
+using format::NumberBuffer;
+
+// The arguments shared by the overloads with explicit colours, box and options.
+struct ColouredBox {
+  TEXTCOL colors;
+  TextBox box;
+};
+
+// The fixed-point overloads with unsigned, grouping and leadingZeros flags: the formatter
+// inputs, then the drawing on target 0 with the font argument.
+void drawFormatted(bool withSuffix) {
+  const ManagedFrame frame;
+  const int32_t value = frame.intArg(0);
+  format::FixedPointOptions options;
+  options.base = frame.intArg(1);
+  options.digits = frame.intArg(2);
+  options.decimals = frame.intArg(3);
+  const int32_t simpleOption1 = frame.intArg(4);
+  const int32_t simpleOption2 = frame.intArg(5);
+  options.isUnsigned = frame.boolArg(6);
+  options.grouping = frame.boolArg(7);
+  options.leadingZeros = frame.boolArg(8);
+  const TEXTCOL colors{frame.intArg(9), kNoColor, frame.intArg(10)};
+  const TextBox box{frame.intArg(11), frame.intArg(12), frame.intArg(13), frame.intArg(14)};
+  const auto font = fontArg(frame, 1);
+  if (!font) return;
+  std::array<UniChar, format::kNumberBufferSize> suffix{};
+  if (withSuffix) {
+    copySuffix(frame, 2, suffix);
+    options.suffix = suffix.data();
+  }
+  std::array<UniChar, format::kNumberBufferSize> text;
+  const int32_t count = format::formatFixedPoint(value, options, canvasSeparators(), text);
+  drawSimpleText(0, box, *font, text.data(), count, colors, simpleOption1, simpleOption2);
+}
+
+}  // namespace
+
+void drawNumber() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  const int32_t value = frame.intArg(0);
+  const int32_t base = frame.intArg(1);
+  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  std::array<UniChar, format::kNumberBufferSize> text;
+  const int32_t count = format::formatPlain(value, base, text);
+  drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
+                 {canvas->color, kNoColor, canvas->textThirdColor}, 1, 1);
+}
+
+void drawNumberInColor() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  const int32_t value = frame.intArg(0);
+  const int32_t base = frame.intArg(1);
+  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  const int32_t textColor = frame.intArg(6);
+  const auto font = fontArg(frame, 1);
+  if (!font) return;
+  std::array<UniChar, format::kNumberBufferSize> text;
+  const int32_t count = format::formatPlain(value, base, text);
+  drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColor, 0}, 1, 1);
+}
+
+void drawNumberTruncated() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  const int32_t value = frame.intArg(0);
+  const int32_t base = frame.intArg(1);
+  const int32_t digits = frame.intArg(2);
+  const int32_t simpleOption1 = frame.intArg(3);
+  const bool leadingZeros = frame.boolArg(4);
+  const TextBox box{frame.intArg(5), frame.intArg(6), frame.intArg(7), frame.intArg(8)};
+  std::array<UniChar, format::kNumberBufferSize> text;
+  const int32_t count = format::formatTruncated(value, base, digits, leadingZeros, text);
+  drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
+                 {canvas->color, kNoColor, canvas->textThirdColor}, simpleOption1, 1);
+}
+
+void drawNumberFixedPoint() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  const int32_t value = frame.intArg(0);
+  format::FixedPointOptions options;
+  options.base = frame.intArg(1);
+  options.digits = frame.intArg(2);
+  options.decimals = frame.intArg(3);
+  const int32_t simpleOption1 = frame.intArg(4);
+  const int32_t simpleOption2 = frame.intArg(5);
+  options.leadingZeros = frame.boolArg(6);
+  const TEXTCOL colors{frame.intArg(7), kNoColor, frame.intArg(8)};
+  const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
+  const auto font = fontArg(frame, 1);
+  if (!font) return;
+  std::array<UniChar, format::kNumberBufferSize> text;
+  const int32_t count = format::formatFixedPoint(value, options, canvasSeparators(), text);
+  drawSimpleText(canvas->layer, box, *font, text.data(), count, colors, simpleOption1,
+                 simpleOption2);
+}
+
+void drawNumberLegacy() {
+  const ManagedFrame frame;
+  const auto canvas = Canvas::of(frame);
+  if (!canvas) return;
+  const int32_t value = frame.intArg(0);
+  const int32_t base = frame.intArg(1);
+  const int32_t digits = frame.intArg(2);
+  const int32_t simpleOption1 = frame.intArg(3);
+  const int32_t simpleOption2 = frame.intArg(4);
+  const bool leadingZeros = frame.boolArg(5);
+  const int32_t decimals = frame.intArg(6);
+  const TEXTCOL colors{frame.intArg(7), kNoColor, frame.intArg(8)};
+  const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
+  std::array<UniChar, format::kNumberBufferSize> text;
+  const int32_t count = format::formatLegacyFixedPoint(value, base, digits, decimals, leadingZeros,
+                                                       canvasSeparators().decimal, text);
+  drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count, colors, simpleOption1,
+                 simpleOption2);
+}
+
+void drawNumberFormatted() { drawFormatted(false); }
+void drawNumberFormattedWithSuffix() { drawFormatted(true); }
+
+}  // namespace zelmo::canvas
