@@ -30,6 +30,11 @@ uint32_t readWord(const std::byte* p) {
 
 void writeWord(std::byte* p, uint32_t v) { std::memcpy(p, &v, 4); }
 
+// memcpy that accepts the null data pointer of an empty span or view.
+void copyBytes(std::byte* to, const void* from, size_t bytes) {
+  if (bytes) std::memcpy(to, from, bytes);
+}
+
 bool isPrimitive(Kind k) { return k != Kind::Ref && k != Kind::Void; }
 
 }  // namespace
@@ -120,21 +125,21 @@ jref Vm::newIntArray(int32_t length) {
 
 jref Vm::newIntArray(std::span<const int32_t> values) {
   const jref a = newIntArray(static_cast<int32_t>(values.size()));
-  std::memcpy(storage(a) + 4, values.data(), values.size() * 4);
+  copyBytes(storage(a) + 4, values.data(), values.size() * 4);
   return a;
 }
 
 jref Vm::newRefArray(std::span<const jref> values) {
   const jref a = allocate(arrayClass("[Ljava/lang/String;"), 4 + 4 * values.size());
   writeWord(storage(a), static_cast<uint32_t>(values.size()));
-  std::memcpy(storage(a) + 4, values.data(), values.size() * 4);
+  copyBytes(storage(a) + 4, values.data(), values.size() * 4);
   return a;
 }
 
 jref Vm::newCharArray(std::u16string_view chars) {
   const jref a = allocate(arrayClass("[C"), 4 + 2 * static_cast<uint32_t>(chars.size()));
   writeWord(storage(a), static_cast<uint32_t>(chars.size()));
-  std::memcpy(storage(a) + 4, chars.data(), chars.size() * 2);
+  copyBytes(storage(a) + 4, chars.data(), chars.size() * 2);
   return a;
 }
 
