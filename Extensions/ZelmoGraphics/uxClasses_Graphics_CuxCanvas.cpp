@@ -1,6 +1,7 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
+#include "canvas/ShapeNatives.h"
 #include "canvas/TransformClipNatives.h"
 
 namespace zelmo {
@@ -9,6 +10,34 @@ namespace {
 using namespace canvas;
 
 constexpr NativeEntry kNatives[] = {
+    {"drawRect(IIII)V", drawRect},
+    {"drawRoundRect(IIIIII)V", drawRoundRect},
+    {"fillRect(IIII)V", fillRect},
+    {"fillRect(IIIIIIBI)V", fillRectWithColors},
+    {"fillRectWithBorder(IIIIII)V", fillRectWithBorder},
+    {"fillRectWithBorder(IIIIIIIIIIIII)V", fillRectWithBorderTranslated},
+    {"fillRoundRect(IIIIII)V", fillRoundRect},
+    {"drawOval(IIII)V", drawOval},
+    {"fillOvalWithBorder(IIIIIIIIII)V", fillOvalWithBorder},
+    {"fillOval(IIII)V", fillOval},
+    {"fillOval(IIIIIIBI)V", fillOvalWithColors},
+    {"drawLine(IIII)V", drawLine},
+    {"drawLine(IIIIIIBI)V", drawLineWithStyle},
+    {"drawLine(IIIIIIIII)V", drawLineTranslated},
+    {"drawPolygon([I[II)V", drawPolygon},
+    {"fillPolygon([I[II)V", fillPolygon},
+    {"fillPolygon([I[IIIIBI)V", fillPolygonWithColors},
+    {"fillPolygon([I[IIIIIIBI)V", fillPolygonOffset},
+    {"fillPolygonWithBorder([IIIIIIII)V", fillPolygonWithBorder},
+    {"fillPolygonWithBorder([IIIIIIIIB)V", fillPolygonWithBorderTranslated},
+
+    {"drawPolyline([I[IIIIIII)V", drawPolyline},
+    {"drawPolyline([IIIIIII)V", drawPolylineTranslated},
+    {"drawBezier([IIIIII)V", drawBezier},
+
+    {"fillTriangleWithBorder(IIIIIIIIBIII)V", fillTriangleWithBorder},
+    {"drawBevelButton(IIIIIIIIII)V", drawBevelButton},
+
     {"setTransform(IIFF)V", setTransformScaled},
     {"setTransform(II)V", setTransform},
     {"resetTransform()V", resetTransform},

@@ -1,0 +1,43 @@
+// Small pieces shared by the geometric canvas natives: corner-and-size boxes, the canvas
+// translation, and the thin outline that stands in for a missing border.
+#pragma once
+
+#include <cstdint>
+
+#include "canvas/CanvasTransform.h"
+#include "geometry/IntMath.h"
+
+namespace zelmo::canvas {
+
+// Inclusive corners of a box given as corner and size.
+struct Corners {
+  int32_t x1, y1, x2, y2;
+};
+
+constexpr Corners cornersOf(int32_t x, int32_t y, int32_t w, int32_t h) {
+  return {x, y, lastOf(x, w), lastOf(y, h)};
+}
+
+inline int32_t translatedX(int32_t x) { return add32(x, canvasTransform().translateX); }
+inline int32_t translatedY(int32_t y) { return add32(y, canvasTransform().translateY); }
+
+// The style of every outline the module draws of its own choosing.
+constexpr int32_t kSolidStyle = 1;
+
+constexpr bool isNoColour(int32_t colour) { return (static_cast<uint32_t>(colour) >> 31) != 0; }
+
+struct Border {
+  int32_t color;
+  int32_t lineWidth;
+  int32_t lineStyle;
+};
+
+// A patterned shape whose border is switched off (style 0) or colourless still gets a
+// one-pixel solid outline in its fill colour, so that it keeps a visible edge.
+constexpr Border borderOrFallback(const Border& border, int32_t fillColor, bool patterned) {
+  if (patterned && (border.lineStyle == 0 || isNoColour(border.color)))
+    return {fillColor, 1, kSolidStyle};
+  return border;
+}
+
+}  // namespace zelmo::canvas
