@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -262,6 +263,112 @@ TEST(PanelCalls, ResultsFeedLaterCalls) {
   EXPECT_EQ(clips, (std::vector<std::string>{
                        R"({"fn":"osGXsetClipArea","x1":2,"y1":3,"x2":11,"y2":12,"layer":0})",
                        R"({"fn":"osGXsetClipArea","x1":1,"y1":0,"x2":5,"y2":4,"layer":1})"}));
+}
+
+// Colours, "none", signed bytes and inline arrays reach the natives as the managed side
+// would pass them.
+TEST(PanelCalls, ValuesFollowTheScreenConventions) {
+  const ScreenRun run = renderScreen(R"({"width": 40, "height": 30, "objects": [
+      {"id": "pen", "class": "uxclasses/graphics/CuxCanvas",
+       "fields": {"color": "none", "backColor": "#123456", "lineWidth": 2, "lineStyle": 3}}],
+    "calls": [
+      {"on": "pen", "call": "drawRect(IIII)V", "args": [1, 2, 3, 4]},
+      {"on": "pen", "call": "drawLine(IIIIIIBI)V", "args": [0, 0, 9, 9, "#0000ff", 4294967295, -1, 1]},
+      {"on": "pen", "call": "fillPolygonWithBorder([IIIIIIII)V",
+       "args": [[1, 1, 8, 1, 4, 6], 3, "#FF0000", "none", 1, "#00FF00", 1, 1]}]})");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> lines;
+  for (const Json& call : traceOf(run.trace)) lines.push_back(call.dump());
+  EXPECT_EQ(
+      lines,
+      (std::vector<std::string>{
+          R"({"fn":"osGXdrawRectangle","x1":1,"y1":2,"x2":3,"y2":5,"lineWidth":2,"lineStyle":3,)"
+          R"("color":2147483648,"backColor":1193046,"rounded":0,"radiusX":0,"radiusY":0})",
+          R"({"fn":"osGXdrawLine","x1":0,"y1":0,"x2":9,"y2":9,"lineWidth":1,"lineStyle":65535,)"
+          R"("color":255,"backColor":4294967295,"lineEnd":0})",
+          R"({"fn":"osGXfillPolygon","count":3,"points":[[1,1],[8,1],[4,6]],"fillColor":16711680,)"
+          R"("backColor":2147483648,"fillPattern":1,"fillFlag":true})",
+          R"({"fn":"osGXdrawPolygon","count":3,"points":[[1,1],[8,1],[4,6]],"lineWidth":1,)"
+          R"("color":65280,"backColor":2147483648,"lineStyle":1})"}));
+}
+
+// The example screen, rendered afresh by each test case (each runs in a process of its own).
+class PanelExample : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const fs::path dir = workDir();
+    png_ = dir / "pump-station.png";
+    trace_ = dir / "pump-station.jsonl";
+    run_ = runPanel({ZELMO_SOURCE_DIR "/examples/screens/pump-station.json", "-o", png_.string(),
+                     "--trace", trace_.string()});
+  }
+  PanelRun run_;
+  fs::path png_;
+  fs::path trace_;
+};
+
+TEST_F(PanelExample, RendersTheScreenAndTracesEveryDrawingCall) {
+  ASSERT_EQ(run_.exitCode, 0) << run_.err;
+  const std::vector<Json> calls = traceOf(trace_);
+  ASSERT_FALSE(calls.empty());
+  // The title bar comes first: corner and size become inclusive corners, colours unsigned.
+  EXPECT_EQ(calls.front().dump(),
+            R"({"fn":"osGXfillRectangle","x1":0,"y1":0,"x2":799,"y2":43,"lineWidth":1,)"
+            R"("fillColor":2046559,"fillPattern":1,"backColor":2046559,"rounded":0,)"
+            R"("radiusX":0,"radiusY":0})");
+  std::set<std::string> functions;
+  std::vector<std::string> clips;
+  for (const Json& call : calls) {
+    functions.insert(call["fn"].get<std::string>());
+    if (call["fn"] == "osGXsetClipArea") clips.push_back(call.dump());
+    if (call["fn"] == "osGXdrawBezierLine") {
+      EXPECT_EQ(call["points"].dump(), "[[110,330],[110,398],[530,398],[530,330]]");
+    }
+    // Translated in place by the screen's transform (672, 250) before drawing.
+    if (call["fn"] == "osGXdrawPolyline" && call["count"] == 9) {
+      EXPECT_EQ(call["points"][0].dump(), "[662,320]");
+    }
+  }
+  for (const char* fn :
+       {"osGXfillRectangle", "osGXdrawRectangle", "osGXdrawLine", "osGXdrawPolyline",
+        "osGXdrawBezierLine", "osGXfillPolygon", "osGXdrawPolygon", "osGXfillTriangle",
+        "osGXdrawTriangle", "osGXfillEllipse", "osGXdrawEllipse", "osGXsetClipArea",
+        "osGXremoveClipArea"})
+    EXPECT_TRUE(functions.count(fn)) << fn;
+  EXPECT_EQ(clips,
+            (std::vector<std::string>{
+                R"({"fn":"osGXsetClipArea","x1":50,"y1":187,"x2":169,"y2":329,"layer":0})",
+                R"({"fn":"osGXsetClipArea","x1":470,"y1":253,"x2":589,"y2":329,"layer":0})",
+                R"({"fn":"osGXsetClipArea","x1":673,"y1":251,"x2":776,"y2":348,"layer":0})"}));
+}
+
+TEST_F(PanelExample, PixelsShowTheScreen) {
+  ASSERT_EQ(run_.exitCode, 0) << run_.err;
+  const Png png(png_);
+  ASSERT_TRUE(png.ok());
+  EXPECT_EQ(png.width(), 800);
+  EXPECT_EQ(png.height(), 480);
+  const struct {
+    int x, y;
+    uint32_t rgb;
+    const char* what;
+  } probes[] = {
+      {3, 240, 0xD5DBE1, "background"},
+      {400, 20, 0x1F3A5F, "title bar"},
+      {110, 185, 0xFFFFFF, "tank A above its clipped liquid"},
+      {110, 190, 0x2E7DD7, "tank A liquid"},
+      {530, 250, 0xFFFFFF, "tank B above its clipped liquid"},
+      {530, 270, 0x2E7DD7, "tank B liquid"},
+      {310, 275, 0x3CB371, "pump body"},
+      {305, 300, 0xFFFFFF, "pump arrow"},
+      {410, 80, 0xE74C3C, "valve"},
+      {30, 441, 0x2E86C1, "active button face"},
+      {60, 415, 0x85C1E9, "active button light band"},
+      {60, 468, 0x1B4F72, "active button shadow band"},
+      {665, 317, 0xF4F6F8, "trend curve cut off outside its clip box"},
+  };
+  for (const auto& p : probes)
+    EXPECT_EQ(png.rgb(p.x, p.y), p.rgb) << p.what << " at " << p.x << "," << p.y;
 }
 
 }  // namespace
