@@ -92,6 +92,8 @@ Screen parseScreen(const Json& document) {
   screen.width = intInRange(document, "width", 1, kMaxSide, 0, true);
   screen.height = intInRange(document, "height", 1, kMaxSide, 0, true);
   screen.layers = intInRange(document, "layers", 1, kMaxLayers, 1, false);
+  if (int64_t{screen.width} * screen.height * screen.layers > kMaxPixels)
+    throw ScreenError("width x height x layers is above " + std::to_string(kMaxPixels) + " pixels");
   if (const auto background = document.find("background"); background != document.end()) {
     if (!background->is_string()) throw ScreenError("\"background\" must be \"#RRGGBB\"");
     const int32_t colour =

@@ -21,6 +21,8 @@ struct Screen {
 
 inline constexpr int kMaxSide = 8192;
 inline constexpr int kMaxLayers = 16;
+// Every layer is a full ARGB surface: at most 256 MiB of them in all.
+inline constexpr int64_t kMaxPixels = int64_t{1} << 26;
 
 // Throws ScreenError naming the file, or the key that is missing or wrong.
 Screen readScreen(const std::string& path);

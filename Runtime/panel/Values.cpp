@@ -1,7 +1,9 @@
 #include "panel/Values.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "core/Utf.h"
@@ -144,6 +146,8 @@ vm::Arg toArg(vm::Vm& vm, const Json& value, vm::Kind kind, const std::string& t
           static_cast<uint8_t>(integerOf(value, INT8_MIN, UINT8_MAX, "a byte (-128..255)"))));
     case vm::Kind::Float:
       if (!value.is_number()) throw ScreenError("expected a number, got " + shown(value));
+      if (std::fabs(value.get<double>()) > std::numeric_limits<float>::max())
+        throw ScreenError("out of the float range: " + shown(value));
       return vm::Arg::f(value.get<float>());
     case vm::Kind::Bool:
       if (!value.is_boolean()) throw ScreenError("expected true or false, got " + shown(value));
