@@ -104,7 +104,6 @@ void strokePath(cairo_t* cr, const Pen& pen, bool open) {
     return;
   }
   cairo_set_line_width(cr, pen.width);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   const Dashes dashes = dashesOf(pen.style);
   if (dashes.lengths.empty()) {
     cairo_set_line_cap(cr, open ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_BUTT);
@@ -319,6 +318,7 @@ RasterBackend::RasterBackend(int width, int height, int layers, uint32_t backgro
 
 RasterBackend::~RasterBackend() {
   for (cairo_surface_t* surface : impl_->surfaces) cairo_surface_destroy(surface);
+  for (auto& [handle, image] : impl_->images) cairo_surface_destroy(image);
 }
 
 int RasterBackend::width() const { return impl_->width; }
@@ -582,6 +582,8 @@ void RasterBackend::drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int
   // The line lies inside the ellipse, as an ellipse outline does.
   const double inset = std::min(pen.width / 2.0, std::min(e.rx, e.ry) / 2);
   sectorPath(cr, e, e.rx - inset, e.ry - inset, ends, false, !arcFlag);
+  // A chord meets the arc at a sharp angle, where a mitre would stick out as a spike.
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   strokePath(cr, pen, arcFlag);
 }
 
@@ -605,6 +607,7 @@ void RasterBackend::pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE
   // A fourth byte of 0 outlines the curved edge only; callers pass 1 for the closed outline.
   const bool closed = attributes.fourth != 0;
   sectorPath(cr, e, e.rx - inset, e.ry - inset, ends, arcFlag && closed, closed);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   strokePath(cr, pen, !closed);
 }
 
@@ -632,7 +635,14 @@ void RasterBackend::fillPolygon(int32_t count, const APOINT* points, int32_t fil
   if (!cr) return;
   polygonPath(cr, pointsOf(count, points, 0.5));
   cairo_set_fill_rule(cr, fillFlag ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
-  if (setFillSource(cr, fillPattern, fillColor, backColor)) cairo_fill(cr);
+  if (!setFillSource(cr, fillPattern, fillColor, backColor)) return;
+  // The fill also covers the pixels its edges run through, as a rectangle's inclusive corners
+  // do, so that a triangle reaches its corner pixels and shapes that share an edge meet.
+  cairo_fill_preserve(cr);
+  cairo_set_line_width(cr, 1);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  cairo_stroke(cr);
 }
 
 void RasterBackend::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
@@ -647,14 +657,6 @@ void RasterBackend::drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                                  uint16_t lineWidth) {
   const APOINT corners[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
   drawPolygon(3, corners, lineWidth, color, backColor, lineStyle);
-}
-
-// ---- Images -----------------------------------------------------------------------------------
-
-void RasterBackend::image(int32_t layer, APOINT position, uint16_t width, uint16_t height,
-                          stImageHandle image, int32_t imageOption, int32_t flag) {
-  impl_->current = layer;
-  Backend::image(layer, position, width, height, image, imageOption, flag);
 }
 
 }  // namespace gx

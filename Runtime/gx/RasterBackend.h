@@ -12,6 +12,10 @@ typedef struct _cairo cairo_t;
 
 namespace gx {
 
+namespace raster {
+struct TextJob;
+}
+
 class RasterBackend : public Backend {
  public:
   // `layers` surfaces of width x height; layer 0 starts filled with `background` (0x00RRGGBB),
@@ -89,14 +93,16 @@ class RasterBackend : public Backend {
 
   void image(int32_t layer, APOINT position, uint16_t width, uint16_t height, stImageHandle image,
              int32_t imageOption, int32_t flag) override;
+  stImageHandle createImage(int32_t layer, const POINTRECT* area, int32_t* status) override;
+  stImageHandle loadImage(const UniChar* path, int32_t* status) override;
+  void unloadImage(stImageHandle image) override;
 
  private:
   struct Impl;
-  struct TextJob;
   // A drawing context on `layer` with that layer's clip applied, or null when nothing there
   // can be drawn (no such layer, or a clip area that is empty).
   cairo_t* begin(int32_t layer) const;
-  void drawText(int32_t layer, const TextJob& job);
+  void drawText(int32_t layer, const raster::TextJob& job);
   std::unique_ptr<Impl> impl_;
 };
 

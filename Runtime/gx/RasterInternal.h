@@ -53,9 +53,12 @@ class FontTable {
   void unload(uint32_t handle);
   // The font of a live handle; the default font for 0, unknown or unloaded handles.
   const LoadedFont& get(uint32_t handle) const;
+  // An installed face that has a glyph for `codePoint`, or null when none has.
+  cairo_font_face_t* fallbackFor(char32_t codePoint);
 
  private:
   std::map<uint32_t, LoadedFont> fonts_;
+  std::map<char32_t, cairo_font_face_t*> fallbacks_;
   LoadedFont default_;
   uint32_t next_ = 1;
 };
@@ -71,6 +74,7 @@ struct RasterBackend::Impl {
   int current = 0;
   bool fillAnimation = false;
   std::unique_ptr<raster::FontTable> fonts;
+  std::map<stImageHandle, cairo_surface_t*> images;
 };
 
 }  // namespace gx

@@ -223,6 +223,17 @@ TEST_F(RasterBackendTest, FillFlagChoosesWindingOrEvenOdd) {
   EXPECT_EQ(evenOdd.pixel(32, 8), kRedPixel);  // a point of the star
 }
 
+TEST_F(RasterBackendTest, FilledTriangleCoversItsCornerAndEdgePixels) {
+  // The shape of a bevel button's corner: the lower-right half of a square, diagonal included.
+  raster.fillTriangle(10, 19, 19, 19, 19, 10, kRed, 0, 1);
+  for (const auto& [x, y] : {std::pair{10, 19}, {19, 19}, {19, 10}, {15, 14}, {14, 15}, {17, 17}}) {
+    EXPECT_EQ(raster.pixel(x, y), kRedPixel) << x << "," << y;
+  }
+  EXPECT_EQ(raster.pixel(14, 14), kWhitePixel);
+  EXPECT_EQ(raster.pixel(10, 18), kWhitePixel);
+  EXPECT_EQ(count(kRedPixel), 55);  // 10 + 9 + ... + 1
+}
+
 TEST_F(RasterBackendTest, ArcsAndPiesRunCounterClockwiseFromStartToEnd) {
   // Ellipse (0,0)-(40,40): from its right point to its top point is the upper-right quarter.
   const POINTRECT box{0, 0, 40, 40};
