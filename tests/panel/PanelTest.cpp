@@ -292,6 +292,18 @@ TEST(PanelCalls, ValuesFollowTheScreenConventions) {
           R"("color":65280,"backColor":2147483648,"lineStyle":1})"}));
 }
 
+// Naming the class instead of a receiver pushes no `this`: the native must see null, not the
+// receiver a previous call left on the stack.
+TEST(PanelCalls, InstanceNativeCalledThroughItsClassSeesNoReceiver) {
+  const ScreenRun run = renderScreen(screenWithCalls(R"(
+      {"on": "c", "call": "drawRect(IIII)V", "args": [1, 1, 5, 5]},
+      {"class": "uxclasses/graphics/CuxCanvas", "call": "drawRect(IIII)V", "args": [2, 2, 5, 5]})"));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::vector<Json> calls = traceOf(run.trace);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0]["x1"], 1);
+}
+
 // The example screen, rendered afresh by each test case (each runs in a process of its own).
 class PanelExample : public ::testing::Test {
  protected:
