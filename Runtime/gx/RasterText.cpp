@@ -133,7 +133,10 @@ uint32_t FontTable::load(const std::string& name, uint8_t sizeOption, uint8_t st
   LoadedFont font;
   font.pixelSize = std::clamp(request.pixelSize, 1.0, kMaxPixelSize);
   // An unknown family falls back to the default family in the asked weight and slant.
-  font.face = resolve(request.family, request.weight, request.slant, true);
+  const std::string family = lower(request.family);
+  const bool generic = family == "sans-serif" || family == "sans" || family == "serif" ||
+                       family == "monospace" || family == "mono";
+  font.face = resolve(request.family, request.weight, request.slant, !generic);
   if (!font.face) font.face = resolve(kDefaultFamily, request.weight, request.slant, false);
   if (!font.face) return 0;
   if (next_ == 0) ++next_;  // 0 is never a live handle

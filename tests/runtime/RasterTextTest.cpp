@@ -163,8 +163,10 @@ TEST_F(RasterTextTest, FontNamesSizesAndFallbacks) {
   EXPECT_EQ(measure(font("DejaVu Sans", 40), u"Tank").width, large.width);
   // Bold is wider than regular.
   EXPECT_GT(measure(font("DejaVu Sans:bold:40"), u"Tank").width, large.width);
-  // An unknown family is drawn in the default family.
+  // An unknown family is drawn in the default family; a generic name finds an installed one.
   EXPECT_EQ(measure(font("No Such Family:40"), u"Tank").width, large.width);
+  EXPECT_EQ(measure(font("monospace:40"), u"iiii").width,
+            measure(font("monospace:40"), u"MMMM").width);
 }
 
 TEST_F(RasterTextTest, UnknownAndUnloadedHandlesUseTheDefaultFont) {
