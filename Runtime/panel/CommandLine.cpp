@@ -1,0 +1,62 @@
+#include "panel/CommandLine.h"
+
+namespace panel {
+
+namespace {
+
+// The value following an option that takes one.
+const std::string& valueOf(const std::vector<std::string>& args, size_t& i) {
+  if (i + 1 >= args.size()) throw UsageError(args[i] + " needs a value");
+  return args[++i];
+}
+
+}  // namespace
+
+Options parseCommandLine(const std::vector<std::string>& args) {
+  Options options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "-h" || arg == "--help") {
+      options.help = true;
+    } else if (arg == "-o" || arg == "--output") {
+      options.output = valueOf(args, i);
+    } else if (arg == "--trace") {
+      options.trace = valueOf(args, i);
+    } else if (arg == "--module") {
+      options.module = valueOf(args, i);
+    } else if (arg == "--list-natives") {
+      options.listNatives = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      throw UsageError("unknown option " + arg);
+    } else if (options.screen.empty()) {
+      options.screen = arg;
+    } else {
+      throw UsageError("more than one screen file: " + options.screen + " and " + arg);
+    }
+  }
+  if (options.help || options.listNatives) return options;
+  if (options.screen.empty()) throw UsageError("no screen file given");
+  if (options.output.empty()) throw UsageError("no output file given (-o OUT.png)");
+  return options;
+}
+
+std::string usageText() {
+  return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--module PATH]\n"
+         "       zelmo-panel --list-natives [--module PATH]\n"
+         "\n"
+         "Loads ZelmoGraphics.dlm (by default the one beside this program), builds the screen's\n"
+         "managed objects, invokes its calls through the registered natives and writes all\n"
+         "layers, composited in order, as a PNG.\n"
+         "\n"
+         "  -o, --output PATH  the PNG to write\n"
+         "  --trace PATH       also write every drawing-service call as one JSON object per line\n"
+         "  --module PATH      load this module instead of the one beside the program\n"
+         "  --list-natives     print every registered class and signature, in registration\n"
+         "                     order, and exit (no screen needed)\n"
+         "  -h, --help         print this text\n"
+         "\n"
+         "Exit codes: 0 done; 2 bad command line or malformed screen; 3 module missing or not\n"
+         "loadable; 4 output not writable; 1 a native failed unexpectedly.\n";
+}
+
+}  // namespace panel

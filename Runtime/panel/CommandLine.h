@@ -1,0 +1,28 @@
+// The command line of zelmo-panel.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace panel {
+
+struct Options {
+  std::string screen;  // the screen file to render
+  std::string output;  // -o: the PNG to write
+  std::string trace;   // --trace: JSON Lines of drawing-service calls, or empty
+  std::string module;  // --module: the module to load, or empty for the one beside us
+  bool listNatives = false;
+  bool help = false;
+};
+
+// A command line that cannot be obeyed; the caller prints it with the usage text.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Throws UsageError. `args` excludes the program name.
+Options parseCommandLine(const std::vector<std::string>& args);
+std::string usageText();
+
+}  // namespace panel

@@ -1,0 +1,127 @@
+// zelmo-panel: loads ZelmoGraphics.dlm as the panel runtime does and renders a JSON screen.
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gx/RasterBackend.h"
+#include "gx/Recorder.h"
+#include "panel/CommandLine.h"
+#include "panel/Runner.h"
+#include "panel/Screen.h"
+#include "panel/ScreenError.h"
+#include "vm/ManagedLibrary.h"
+#include "vm/ModuleLoader.h"
+#include "vm/Vm.h"
+
+namespace {
+
+enum ExitCode { kDone = 0, kNativeFailed = 1, kBadInput = 2, kNoModule = 3, kNotWritten = 4 };
+
+// Why the run stopped, with the exit code that says so.
+struct Stop {
+  ExitCode code;
+  std::string message;
+};
+
+// The VM, the managed library and the module with every class registered.
+struct LoadedModule {
+  explicit LoadedModule(const std::string& path) {
+    vm::defineManagedLibrary(vm);
+    try {
+      module = std::make_unique<vm::Module>(path);
+      module->initAllClasses();
+    } catch (const std::exception& e) {
+      throw Stop{kNoModule, e.what()};
+    }
+  }
+  vm::Vm vm;
+  std::unique_ptr<vm::Module> module;
+};
+
+// Installs a drawing service for the run and puts the null one back afterwards.
+struct ServiceScope {
+  explicit ServiceScope(gx::Backend* backend) { gx::installService(backend); }
+  ~ServiceScope() { gx::installService(nullptr); }
+};
+
+void listNatives(const std::string& modulePath) {
+  LoadedModule loaded(modulePath);
+  for (const vm::NativeMethod& native : loaded.vm.natives())
+    std::cout << native.className << ' ' << native.signature << '\n';
+}
+
+void writeTrace(const std::string& path, const gx::Recorder& recorder) {
+  std::ofstream out(path, std::ios::binary);
+  for (const gx::Json& call : recorder.calls()) out << call.dump() << '\n';
+  out.flush();
+  if (!out) throw Stop{kNotWritten, "cannot write the trace " + path};
+}
+
+void render(const panel::Options& options, const std::string& modulePath) {
+  const panel::Screen screen = panel::readScreen(options.screen);
+  LoadedModule loaded(modulePath);
+  gx::RasterBackend raster(screen.width, screen.height, screen.layers, screen.background);
+  gx::Recorder recorder(&raster);
+  const bool tracing = !options.trace.empty();
+  ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);
+
+  panel::Bindings names;
+  panel::at(options.screen, [&] {
+    panel::buildObjects(loaded.vm, screen.objects, names);
+    panel::applyStatics(loaded.vm, screen.statics, names);
+    panel::runCalls(loaded.vm, screen.calls, names);
+  });
+
+  std::string error;
+  if (!raster.writePng(options.output, &error))
+    throw Stop{kNotWritten, "cannot write " + options.output + ": " + error};
+  if (tracing) writeTrace(options.trace, recorder);
+}
+
+int run(const std::vector<std::string>& args) {
+  panel::Options options;
+  try {
+    options = panel::parseCommandLine(args);
+  } catch (const panel::UsageError& e) {
+    std::cerr << "zelmo-panel: " << e.what() << "\n\n" << panel::usageText();
+    return kBadInput;
+  }
+  if (options.help) {
+    std::cout << panel::usageText();
+    return kDone;
+  }
+  const std::string modulePath = options.module.empty() ? vm::defaultModulePath() : options.module;
+  try {
+    if (options.listNatives)
+      listNatives(modulePath);
+    else
+      render(options, modulePath);
+    return kDone;
+  } catch (const Stop& stop) {
+    std::cerr << "zelmo-panel: " << stop.message << '\n';
+    return stop.code;
+  } catch (const panel::ScreenError& e) {
+    std::cerr << "zelmo-panel: " << e.what() << '\n';
+    return kBadInput;
+  } catch (const panel::NativeFailure& e) {
+    std::cerr << "zelmo-panel: a native failed: " << e.what() << '\n';
+    return kNativeFailed;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& e) {
+    std::cerr << "zelmo-panel: unexpected failure: " << e.what() << '\n';
+  } catch (...) {
+    std::cerr << "zelmo-panel: unexpected failure\n";
+  }
+  return kNativeFailed;
+}

@@ -1,0 +1,173 @@
+#include "panel/Runner.h"
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "panel/ScreenError.h"
+
+namespace panel {
+
+namespace {
+
+// The native registered for the class or, for inherited natives, its nearest superclass.
+const vm::NativeMethod* nativeFor(const vm::Vm& vm, const vm::ClassDef& cls,
+                                  const std::string& signature) {
+  for (const vm::ClassDef* c = &cls; c; c = c->superclass())
+    if (const vm::NativeMethod* found = vm.findNative(c->name(), signature)) return found;
+  return nullptr;
+}
+
+std::string unknownSignature(const vm::Vm& vm, const vm::ClassDef& cls,
+                             const std::string& signature) {
+  std::string message = cls.name() + " has no native " + signature;
+  // Listing the overloads of the same name points at the intended one.
+  const std::string name = signature.substr(0, signature.find('(') + 1);
+  std::string overloads;
+  for (const vm::NativeMethod& native : vm.natives()) {
+    if (!cls.isSubclassOf(vm.classNamed(native.className))) continue;
+    if (native.signature.compare(0, name.size(), name) != 0) continue;
+    if (overloads.find(native.signature) != std::string::npos) continue;
+    overloads += (overloads.empty() ? "" : ", ") + native.signature;
+  }
+  if (!overloads.empty()) message += " (it has " + overloads + ")";
+  return message;
+}
+
+struct Target {
+  const vm::NativeMethod* native = nullptr;
+  std::optional<jref> self;
+};
+
+Target targetOf(const vm::Vm& vm, const Json& call, const std::string& signature,
+                const Bindings& names) {
+  const auto on = call.find("on");
+  const auto className = call.find("class");
+  if (on == call.end() && className == call.end())
+    throw ScreenError("needs \"on\" (an instance native's receiver) or \"class\" (a static one)");
+  Target target;
+  const vm::ClassDef* cls = nullptr;
+  if (className != call.end()) {
+    if (!className->is_string()) throw ScreenError("\"class\" must be a string");
+    cls = &vm.classNamed(className->get<std::string>());
+  }
+  if (on != call.end()) {
+    if (!on->is_string()) throw ScreenError("\"on\" must be the id of an object");
+    const jref self = names.object(on->get<std::string>());
+    if (self == 0) throw ScreenError("\"on\" is null");
+    const vm::ClassDef& receiverClass = vm.classOf(self);
+    if (cls && !receiverClass.isSubclassOf(*cls))
+      throw ScreenError("\"" + on->get<std::string>() + "\" is a " + receiverClass.name() +
+                        ", not a " + cls->name());
+    if (!cls) cls = &receiverClass;
+    target.self = self;
+  }
+  target.native = nativeFor(vm, *cls, signature);
+  if (!target.native) throw ScreenError(unknownSignature(vm, *cls, signature));
+  return target;
+}
+
+std::vector<vm::Arg> argsOf(vm::Vm& vm, const Json& call, const vm::Descriptor& descriptor,
+                            const Bindings& names) {
+  static const Json kNone = Json::array();
+  const auto found = call.find("args");
+  const Json& args = found == call.end() ? kNone : *found;
+  if (!args.is_array()) throw ScreenError("\"args\" must be an array");
+  if (args.size() != descriptor.parameters.size())
+    throw ScreenError("takes " + std::to_string(descriptor.parameters.size()) + " arguments, got " +
+                      std::to_string(args.size()));
+  std::vector<vm::Arg> converted;
+  for (size_t i = 0; i < args.size(); ++i) {
+    converted.push_back(at("argument " + std::to_string(i + 1), [&] {
+      return toArg(vm, args[i], descriptor.parameters[i], descriptor.parameterTypes[i], names);
+    }));
+  }
+  return converted;
+}
+
+// Stores a result as a new binding "id" or into the field of "id.field".
+void storeResult(vm::Vm& vm, const Json& where, const vm::Descriptor& descriptor,
+                 const vm::Result& result, Bindings& names) {
+  if (!where.is_string() || where.get<std::string>().empty())
+    throw ScreenError("\"result\" must be \"id\" or \"id.field\"");
+  const std::string text = where.get<std::string>();
+  const size_t dot = text.find('.');
+  if (dot == std::string::npos) {
+    if (descriptor.result == vm::Kind::Ref)
+      names.bind(text, result.ref());
+    else if (descriptor.result == vm::Kind::Bool)
+      names.bind(text, result.z() ? 1 : 0);
+    else
+      names.bind(text, result.i());
+    return;
+  }
+  const jref object = names.object(text.substr(0, dot));
+  if (object == 0) throw ScreenError("\"" + text.substr(0, dot) + "\" is null");
+  const vm::FieldInfo field = vm.fieldOf(object, text.substr(dot + 1));
+  if (descriptor.result == vm::Kind::Ref) {
+    if (field.type.front() != 'L' && field.type.front() != '[')
+      throw ScreenError("field " + field.name + " does not hold a reference");
+    checkAssignable(vm, result.ref(), field.type);
+    std::memcpy(vm.storage(object) + field.offset, &result.bits, 4);
+    return;
+  }
+  if (field.type != "I" && field.type != "Z" && field.type != "B" && field.type != "C")
+    throw ScreenError("field " + field.name + " of type " + field.type +
+                      " cannot hold an int result");
+  const int32_t v = descriptor.result == vm::Kind::Bool ? (result.z() ? 1 : 0) : result.i();
+  std::memcpy(vm.storage(object) + field.offset, &v, field.size);
+}
+
+void runCall(vm::Vm& vm, const Json& call, Bindings& names) {
+  if (!call.is_object()) throw ScreenError("must be a JSON object");
+  for (const auto& [key, value] : call.items())
+    if (key != "on" && key != "class" && key != "call" && key != "args" && key != "result" &&
+        key != "comment")
+      throw ScreenError("unknown key \"" + key + "\"");
+  const Target target = targetOf(vm, call, call["call"].get<std::string>(), names);
+  const vm::Descriptor& descriptor = target.native->descriptor;
+  const std::vector<vm::Arg> args = argsOf(vm, call, descriptor, names);
+  const auto result = call.find("result");
+  if (result != call.end() && descriptor.result == vm::Kind::Void)
+    throw ScreenError("\"result\" given, but the native returns nothing");
+  if (result != call.end() && descriptor.result == vm::Kind::Float)
+    throw ScreenError("a float result cannot be stored");
+  // A screen that names a class for an instance native pushes no `this`; clearing the slots
+  // below the frame makes the native read null there rather than a stale reference.
+  for (jslot* slot = vm.psp - 1; slot >= vm.refStackBase() && slot >= vm.psp - 16; --slot)
+    *slot = 0;
+  vm::Result returned;
+  try {
+    returned = vm.invoke(*target.native, target.self, args);
+  } catch (const std::invalid_argument&) {
+    throw;  // a mismatch the screen caused: reported with its place
+  } catch (const std::exception& e) {
+    throw NativeFailure(e.what());
+  }
+  if (result != call.end())
+    at("result", [&] { storeResult(vm, *result, descriptor, returned, names); });
+}
+
+}  // namespace
+
+void runCalls(vm::Vm& vm, const Json& calls, Bindings& names) {
+  for (size_t i = 0; i < calls.size(); ++i) {
+    std::string place = "calls[" + std::to_string(i) + "]";
+    const Json& call = calls[i];
+    if (call.is_object() && call.size() == 1 && call.contains("comment")) continue;
+    if (call.is_object()) {
+      const auto signature = call.find("call");
+      if (signature == call.end() || !signature->is_string())
+        throw ScreenError(place + ": missing key \"call\" (a signature such as drawRect(IIII)V)");
+      place += " " + signature->get<std::string>();
+    }
+    try {
+      at(place, [&] { runCall(vm, call, names); });
+    } catch (const NativeFailure& e) {
+      throw NativeFailure(place + ": " + e.what());
+    }
+  }
+}
+
+}  // namespace panel

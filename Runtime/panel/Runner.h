@@ -1,0 +1,16 @@
+// Runs a screen's calls in order through the natives the module registered with the VM.
+#pragma once
+
+#include "panel/Values.h"
+
+namespace panel {
+
+// Throws ScreenError naming the call (index and signature) for a malformed call, and
+// NativeFailure when the VM reports that a native misbehaved (unbalanced stacks).
+void runCalls(vm::Vm& vm, const Json& calls, Bindings& names);
+
+struct NativeFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace panel

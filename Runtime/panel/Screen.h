@@ -1,0 +1,35 @@
+// A screen file: its canvas size and layers, then the statics, objects and calls that the
+// loader and the runner put into the VM (format in docs/screen-format.md).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "panel/Values.h"
+
+namespace panel {
+
+struct Screen {
+  int width = 0;
+  int height = 0;
+  uint32_t background = 0xFFFFFF;
+  int layers = 1;
+  Json statics = Json::object();
+  Json objects = Json::array();
+  Json calls = Json::array();
+};
+
+inline constexpr int kMaxSide = 8192;
+inline constexpr int kMaxLayers = 16;
+// Every layer is a full ARGB surface: at most 256 MiB of them in all.
+inline constexpr int64_t kMaxPixels = int64_t{1} << 26;
+
+// Throws ScreenError naming the file, or the key that is missing or wrong.
+Screen readScreen(const std::string& path);
+Screen parseScreen(const Json& document);
+
+// Creates every object first, then writes the fields, so fields may name any object.
+void buildObjects(vm::Vm& vm, const Json& objects, Bindings& names);
+void applyStatics(vm::Vm& vm, const Json& statics, const Bindings& names);
+
+}  // namespace panel

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds the module and zelmo-panel, and renders the example
+# operator-panel screen to out/pump-station.png. `scripts/render-example.sh SCREEN.json` renders
+# another screen to out/<name>.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default --target zelmo-panel
+screen="${1:-examples/screens/pump-station.json}"
+name="$(basename "$screen" .json)"
+mkdir -p out
+./build/bin/zelmo-panel "$screen" -o "out/$name.png" --trace "out/$name.jsonl"
+echo "out/$name.png"

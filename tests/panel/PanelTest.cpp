@@ -1,0 +1,387 @@
+// zelmo-panel end to end: run as a subprocess on screen files, then read back its PNG, trace,
+// messages and exit code.
+#include <cairo.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "support/ModuleFixture.h"
+
+namespace zelmo::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+struct PanelRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string quoted(const std::string& arg) {
+  std::string q = "'";
+  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// A directory of its own per test case, emptied when the test case first asks for it.
+fs::path workDir() {
+  static std::string created;
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string name = std::string(info->test_suite_name()) + "." + info->name();
+  const fs::path dir = fs::path(ZELMO_BINARY_DIR) / "panel-tests" / name;
+  if (created != name) {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    created = name;
+  }
+  return dir;
+}
+
+PanelRun runPanel(const std::vector<std::string>& args) {
+  const fs::path dir = workDir();
+  std::string command = quoted(ZELMO_PANEL_PATH);
+  for (const std::string& arg : args) command += " " + quoted(arg);
+  command += " >" + quoted((dir / "stdout").string()) + " 2>" + quoted((dir / "stderr").string());
+  const int status = std::system(command.c_str());
+  PanelRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = readFile(dir / "stdout");
+  run.err = readFile(dir / "stderr");
+  return run;
+}
+
+// Writes `screen` to a file and renders it to out.png with a trace beside it.
+struct ScreenRun : PanelRun {
+  fs::path png;
+  fs::path trace;
+};
+
+ScreenRun renderScreen(const std::string& screen) {
+  const fs::path dir = workDir();
+  std::ofstream(dir / "screen.json") << screen;
+  ScreenRun run;
+  run.png = dir / "out.png";
+  run.trace = dir / "trace.jsonl";
+  static_cast<PanelRun&>(run) = runPanel(
+      {(dir / "screen.json").string(), "-o", run.png.string(), "--trace", run.trace.string()});
+  return run;
+}
+
+std::vector<Json> traceOf(const fs::path& path) {
+  std::vector<Json> calls;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) calls.push_back(Json::parse(line));
+  return calls;
+}
+
+// 0xRRGGBB of one pixel of a PNG written by the panel (opaque, as layer 0 is).
+class Png {
+ public:
+  explicit Png(const fs::path& path)
+      : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
+  ~Png() { cairo_surface_destroy(surface_); }
+  bool ok() const { return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS; }
+  int width() const { return cairo_image_surface_get_width(surface_); }
+  int height() const { return cairo_image_surface_get_height(surface_); }
+  uint32_t rgb(int x, int y) const {
+    const unsigned char* row =
+        cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_);
+    return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+  }
+
+ private:
+  cairo_surface_t* surface_;
+};
+
+constexpr const char* kCanvasObject =
+    R"({"id": "c", "class": "uxclasses/graphics/CuxCanvas", "fields": {"layer": 0}})";
+
+std::string screenWithCalls(const std::string& calls) {
+  return std::string(R"({"width": 40, "height": 30, "objects": [)") + kCanvasObject +
+         R"(, {"id": "xs", "int[]": [1, 2]}, {"id": "area", "class": "uxclasses/graphics/CuxArea"}],
+           "calls": [)" +
+         calls + "]}";
+}
+
+TEST(PanelCommandLine, BadCommandLinesPrintUsageAndExitWith2) {
+  const std::vector<std::vector<std::string>> lines = {
+      {}, {"screen.json"}, {"screen.json", "-o"}, {"--bogus"}, {"a.json", "b.json", "-o", "x.png"}};
+  for (const auto& args : lines) {
+    const PanelRun run = runPanel(args);
+    EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(args);
+    EXPECT_NE(run.err.find("usage: zelmo-panel"), std::string::npos) << run.err;
+  }
+}
+
+TEST(PanelCommandLine, HelpPrintsUsageAndSucceeds) {
+  const PanelRun run = runPanel({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("--list-natives"), std::string::npos);
+}
+
+TEST(PanelModule, MissingModuleNamesThePathTriedAndExitsWith3) {
+  const std::string path = "/nonexistent/dir/ZelmoGraphics.dlm";
+  const fs::path screen = workDir() / "screen.json";
+  std::ofstream(screen) << R"({"width": 4, "height": 4})";
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"--list-natives", "--module", path},
+           {screen.string(), "-o", (workDir() / "out.png").string(), "--module", path}}) {
+    const PanelRun run = runPanel(args);
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+  }
+}
+
+TEST(PanelModule, UnloadableModuleIsReportedNotCrashedOn) {
+  const fs::path fake = workDir() / "ZelmoGraphics.dlm";
+  std::ofstream(fake) << "not a shared object";
+  const PanelRun run = runPanel({"--list-natives", "--module", fake.string()});
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_NE(run.err.find(fake.string()), std::string::npos) << run.err;
+}
+
+class PanelListNatives : public ModuleTest {};
+
+TEST_F(PanelListNatives, PrintsEveryRegistrationInOrder) {
+  std::string expected;
+  for (const vm::NativeMethod& native : vm.natives())
+    expected += native.className + " " + native.signature + "\n";
+  const PanelRun run = runPanel({"--list-natives"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, expected);
+  EXPECT_NE(run.out.find("uxclasses/graphics/CuxCanvas setClip(IIII)V\n"), std::string::npos);
+}
+
+// Each malformed screen stops with exit code 2 and a message naming the place.
+TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
+  const struct {
+    std::string screen;
+    std::vector<std::string> mentions;
+  } cases[] = {
+      {R"({"width": 40,)", {"not valid JSON"}},
+      {R"([1, 2])", {"must be a JSON object"}},
+      {R"({"height": 30})", {"missing key \"width\""}},
+      {R"({"width": 40, "height": 0})", {"\"height\"", "from 1"}},
+      {R"({"width": 40, "height": 30, "background": "white"})", {"background", "white"}},
+      {R"({"width": 40, "height": 30, "objcts": []})", {"unknown key \"objcts\""}},
+      {R"({"width": 40, "height": 30, "objects": [{"class": "uxclasses/graphics/CuxArea"}]})",
+       {"objects[0]", "\"id\""}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "x/Nope"}]})",
+       {"objects[0] \"a\"", "x/Nope"}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"x3": 1}}]})",
+       {"objects[0] \"a\"", "field \"x3\""}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"x1": "#12345"}}]})",
+       {"objects[0] \"a\"", "field \"x1\"", "#12345"}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "a", "String": "x"}, {"id": "a", "String": "y"}]})",
+       {"objects[1] \"a\"", "twice"}},
+      {R"({"width": 40, "height": 30, "statics": {"uxclasses/graphics/CuxCanvas": {"decimalSeparator": ".."}}})",
+       {"uxclasses/graphics/CuxCanvas", "decimalSeparator", "one-character"}},
+      {R"({"width": 40, "height": 30, "statics": {"uxclasses/graphics/CuxCanvas": {"thousands": ","}}})",
+       {"uxclasses/graphics/CuxCanvas", "thousands"}},
+      {screenWithCalls(R"({"on": "c", "args": []})"), {"calls[0]", "\"call\""}},
+      {screenWithCalls(R"({"call": "resetTransform()V"})"), {"calls[0]", "\"on\"", "\"class\""}},
+      {screenWithCalls(R"({"on": "nobody", "call": "setClip(IIII)V", "args": [1, 2, 3, 4]})"),
+       {"calls[0]", "nobody"}},
+      {screenWithCalls(R"({"on": "c", "call": "setClip(III)V", "args": [1, 2, 3]})"),
+       {"calls[0]", "setClip(III)V", "setClip(IIII)V"}},
+      {screenWithCalls(R"({"on": "xs", "call": "setClip(IIII)V", "args": [1, 2, 3, 4]})"),
+       {"calls[0]", "setClip(IIII)V"}},
+      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3]})"),
+       {"calls[0] setClip(IIII)V", "4 arguments, got 3"}},
+      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V"})"),
+       {"calls[0] setClip(IIII)V", "4 arguments, got 0"}},
+      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3, 4.5]})"),
+       {"calls[0] setClip(IIII)V", "argument 4", "4.5"}},
+      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, true, 3, 4]})"),
+       {"argument 2", "true"}},
+      {screenWithCalls(
+           R"({"class": "uxclasses/graphics/CuxCanvas", "call": "setTransform(IIFF)V", "args": [1, 2, "x", 1]})"),
+       {"calls[0] setTransform(IIFF)V", "argument 3"}},
+      {screenWithCalls(
+           R"({"on": "c", "call": "getClipBounds(Luxclasses/graphics/CuxArea;)Z", "args": [{"ref": "xs"}]})"),
+       {"calls[0]", "argument 1", "\"xs\"", "[I"}},
+      {screenWithCalls(R"({"on": "c", "call": "removeClipArea()V", "result": "r"})"),
+       {"calls[0] removeClipArea()V", "returns nothing"}},
+      {screenWithCalls(
+           R"({"on": "c", "call": "getClipBounds()Luxclasses/graphics/CuxArea;", "result": "c.color"})"),
+       {"calls[0]", "result", "color"}},
+      {screenWithCalls(
+           R"({"on": "c", "call": "removeClipArea()V"}, {"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3, 4], "color": 1})"),
+       {"calls[1] setClip(IIII)V", "unknown key \"color\""}},
+  };
+  for (const auto& c : cases) {
+    const ScreenRun run = renderScreen(c.screen);
+    EXPECT_EQ(run.exitCode, 2) << c.screen << "\n" << run.err;
+    for (const std::string& mention : c.mentions)
+      EXPECT_NE(run.err.find(mention), std::string::npos)
+          << "missing \"" << mention << "\" in: " << run.err;
+    EXPECT_FALSE(fs::exists(run.png)) << c.screen;
+  }
+}
+
+TEST(PanelScreenErrors, UnwritableOutputExitsWith4) {
+  const fs::path dir = workDir();
+  std::ofstream(dir / "screen.json") << R"({"width": 4, "height": 4})";
+  const PanelRun run =
+      runPanel({(dir / "screen.json").string(), "-o", (dir / "no/such/dir/out.png").string()});
+  EXPECT_EQ(run.exitCode, 4);
+  EXPECT_NE(run.err.find("no/such/dir/out.png"), std::string::npos) << run.err;
+}
+
+// A call's result can be kept under an id or in a field and fed to later calls.
+TEST(PanelCalls, ResultsFeedLaterCalls) {
+  const ScreenRun run = renderScreen(screenWithCalls(R"(
+      {"on": "c", "call": "setClip(IIII)V", "args": [2, 3, 10, 10]},
+      {"on": "c", "call": "getClipBounds(Luxclasses/graphics/CuxArea;)Z", "args": [{"ref": "area"}],
+       "result": "found"},
+      {"on": "c", "call": "getClipBounds(Luxclasses/graphics/CuxArea;)Z", "args": [{"ref": "area"}],
+       "result": "c.layer"},
+      {"on": "c", "call": "setClip(IIII)V", "args": [{"ref": "found"}, 0, 5, 5]},
+      {"on": "c", "call": "getClipBounds()Luxclasses/graphics/CuxArea;", "result": "copy"},
+      {"on": "c", "call": "getClipBounds(Luxclasses/graphics/CuxArea;)Z", "args": [{"ref": "copy"}]})"));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> clips;
+  for (const Json& call : traceOf(run.trace))
+    if (call["fn"] == "osGXsetClipArea") clips.push_back(call.dump());
+  EXPECT_EQ(clips, (std::vector<std::string>{
+                       R"({"fn":"osGXsetClipArea","x1":2,"y1":3,"x2":11,"y2":12,"layer":0})",
+                       R"({"fn":"osGXsetClipArea","x1":1,"y1":0,"x2":5,"y2":4,"layer":1})"}));
+}
+
+// Colours, "none", signed bytes and inline arrays reach the natives as the managed side
+// would pass them.
+TEST(PanelCalls, ValuesFollowTheScreenConventions) {
+  const ScreenRun run = renderScreen(R"({"width": 40, "height": 30, "objects": [
+      {"id": "pen", "class": "uxclasses/graphics/CuxCanvas",
+       "fields": {"color": "none", "backColor": "#123456", "lineWidth": 2, "lineStyle": 3}}],
+    "calls": [
+      {"on": "pen", "call": "drawRect(IIII)V", "args": [1, 2, 3, 4]},
+      {"on": "pen", "call": "drawLine(IIIIIIBI)V", "args": [0, 0, 9, 9, "#0000ff", 4294967295, -1, 1]},
+      {"on": "pen", "call": "fillPolygonWithBorder([IIIIIIII)V",
+       "args": [[1, 1, 8, 1, 4, 6], 3, "#FF0000", "none", 1, "#00FF00", 1, 1]}]})");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> lines;
+  for (const Json& call : traceOf(run.trace)) lines.push_back(call.dump());
+  EXPECT_EQ(
+      lines,
+      (std::vector<std::string>{
+          R"({"fn":"osGXdrawRectangle","x1":1,"y1":2,"x2":3,"y2":5,"lineWidth":2,"lineStyle":3,)"
+          R"("color":2147483648,"backColor":1193046,"rounded":0,"radiusX":0,"radiusY":0})",
+          R"({"fn":"osGXdrawLine","x1":0,"y1":0,"x2":9,"y2":9,"lineWidth":1,"lineStyle":65535,)"
+          R"("color":255,"backColor":4294967295,"lineEnd":0})",
+          R"({"fn":"osGXfillPolygon","count":3,"points":[[1,1],[8,1],[4,6]],"fillColor":16711680,)"
+          R"("backColor":2147483648,"fillPattern":1,"fillFlag":true})",
+          R"({"fn":"osGXdrawPolygon","count":3,"points":[[1,1],[8,1],[4,6]],"lineWidth":1,)"
+          R"("color":65280,"backColor":2147483648,"lineStyle":1})"}));
+}
+
+// Naming the class instead of a receiver pushes no `this`: the native must see null, not the
+// receiver a previous call left on the stack.
+TEST(PanelCalls, InstanceNativeCalledThroughItsClassSeesNoReceiver) {
+  const ScreenRun run = renderScreen(screenWithCalls(R"(
+      {"on": "c", "call": "drawRect(IIII)V", "args": [1, 1, 5, 5]},
+      {"class": "uxclasses/graphics/CuxCanvas", "call": "drawRect(IIII)V", "args": [2, 2, 5, 5]})"));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::vector<Json> calls = traceOf(run.trace);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0]["x1"], 1);
+}
+
+// The example screen, rendered afresh by each test case (each runs in a process of its own).
+class PanelExample : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const fs::path dir = workDir();
+    png_ = dir / "pump-station.png";
+    trace_ = dir / "pump-station.jsonl";
+    run_ = runPanel({ZELMO_SOURCE_DIR "/examples/screens/pump-station.json", "-o", png_.string(),
+                     "--trace", trace_.string()});
+  }
+  PanelRun run_;
+  fs::path png_;
+  fs::path trace_;
+};
+
+TEST_F(PanelExample, RendersTheScreenAndTracesEveryDrawingCall) {
+  ASSERT_EQ(run_.exitCode, 0) << run_.err;
+  const std::vector<Json> calls = traceOf(trace_);
+  ASSERT_FALSE(calls.empty());
+  // The title bar comes first: corner and size become inclusive corners, colours unsigned.
+  EXPECT_EQ(calls.front().dump(),
+            R"({"fn":"osGXfillRectangle","x1":0,"y1":0,"x2":799,"y2":43,"lineWidth":1,)"
+            R"("fillColor":2046559,"fillPattern":1,"backColor":2046559,"rounded":0,)"
+            R"("radiusX":0,"radiusY":0})");
+  std::set<std::string> functions;
+  std::vector<std::string> clips;
+  for (const Json& call : calls) {
+    functions.insert(call["fn"].get<std::string>());
+    if (call["fn"] == "osGXsetClipArea") clips.push_back(call.dump());
+    if (call["fn"] == "osGXdrawBezierLine") {
+      EXPECT_EQ(call["points"].dump(), "[[110,330],[110,398],[530,398],[530,330]]");
+    }
+    // Translated in place by the screen's transform (672, 250) before drawing.
+    if (call["fn"] == "osGXdrawPolyline" && call["count"] == 9) {
+      EXPECT_EQ(call["points"][0].dump(), "[662,320]");
+    }
+  }
+  for (const char* fn :
+       {"osGXfillRectangle", "osGXdrawRectangle", "osGXdrawLine", "osGXdrawPolyline",
+        "osGXdrawBezierLine", "osGXfillPolygon", "osGXdrawPolygon", "osGXfillTriangle",
+        "osGXdrawTriangle", "osGXfillEllipse", "osGXdrawEllipse", "osGXsetClipArea",
+        "osGXremoveClipArea"})
+    EXPECT_TRUE(functions.count(fn)) << fn;
+  EXPECT_EQ(clips,
+            (std::vector<std::string>{
+                R"({"fn":"osGXsetClipArea","x1":50,"y1":187,"x2":169,"y2":329,"layer":0})",
+                R"({"fn":"osGXsetClipArea","x1":470,"y1":253,"x2":589,"y2":329,"layer":0})",
+                R"({"fn":"osGXsetClipArea","x1":673,"y1":251,"x2":776,"y2":348,"layer":0})"}));
+}
+
+TEST_F(PanelExample, PixelsShowTheScreen) {
+  ASSERT_EQ(run_.exitCode, 0) << run_.err;
+  const Png png(png_);
+  ASSERT_TRUE(png.ok());
+  EXPECT_EQ(png.width(), 800);
+  EXPECT_EQ(png.height(), 480);
+  const struct {
+    int x, y;
+    uint32_t rgb;
+    const char* what;
+  } probes[] = {
+      {3, 240, 0xD5DBE1, "background"},
+      {400, 20, 0x1F3A5F, "title bar"},
+      {110, 185, 0xFFFFFF, "tank A above its clipped liquid"},
+      {110, 190, 0x2E7DD7, "tank A liquid"},
+      {530, 250, 0xFFFFFF, "tank B above its clipped liquid"},
+      {530, 270, 0x2E7DD7, "tank B liquid"},
+      {310, 275, 0x3CB371, "pump body"},
+      {305, 300, 0xFFFFFF, "pump arrow"},
+      {410, 80, 0xE74C3C, "valve"},
+      {30, 441, 0x2E86C1, "active button face"},
+      {60, 415, 0x85C1E9, "active button light band"},
+      {60, 468, 0x1B4F72, "active button shadow band"},
+      {665, 317, 0xF4F6F8, "trend curve cut off outside its clip box"},
+  };
+  for (const auto& p : probes)
+    EXPECT_EQ(png.rgb(p.x, p.y), p.rgb) << p.what << " at " << p.x << "," << p.y;
+}
+
+}  // namespace
+}  // namespace zelmo::test
