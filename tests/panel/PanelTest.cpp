@@ -383,5 +383,40 @@ TEST_F(PanelExample, PixelsShowTheScreen) {
     EXPECT_EQ(png.rgb(p.x, p.y), p.rgb) << p.what << " at " << p.x << "," << p.y;
 }
 
+// The other example screens render without a complaint; the tank farm's fill levels stop on the
+// line their percentage gives.
+TEST(PanelExamples, TankFarmFillLinesSitWhereTheLevelsSay) {
+  const fs::path png = workDir() / "tank-farm.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/tank-farm.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const Png picture(png);
+  ASSERT_TRUE(picture.ok());
+  const struct {
+    int x, y;
+    uint32_t rgb;
+    const char* what;
+  } probes[] = {
+      // Tank T1 (80..289, 72 % from the bottom): the liquid starts at row 139.
+      {90, 138, 0xEAF2F8, "T1 empty part just above the fill line"},
+      {90, 139, 0x2E86C1, "T1 liquid on the fill line"},
+      // Sphere T2 (96..221, 45 % from the bottom): the liquid starts at row 165.
+      {234, 164, 0xE9F7EF, "T2 empty part just above the fill line"},
+      {234, 166, 0x27AE60, "T2 liquid just below the fill line"},
+  };
+  for (const auto& p : probes)
+    EXPECT_EQ(picture.rgb(p.x, p.y), p.rgb) << p.what << " at " << p.x << "," << p.y;
+}
+
+TEST(PanelExamples, TextAndNumberScreensRender) {
+  for (const char* screen : {"labels", "process-panel"}) {
+    const fs::path png = workDir() / (std::string(screen) + ".png");
+    const PanelRun run = runPanel(
+        {std::string(ZELMO_SOURCE_DIR "/examples/screens/") + screen + ".json", "-o", png.string()});
+    EXPECT_EQ(run.exitCode, 0) << screen << ": " << run.err;
+    EXPECT_TRUE(Png(png).ok()) << screen;
+  }
+}
+
 }  // namespace
 }  // namespace zelmo::test
