@@ -119,7 +119,7 @@ void storeResult(vm::Vm& vm, const Json& where, const vm::Descriptor& descriptor
   std::memcpy(vm.storage(object) + field.offset, &v, field.size);
 }
 
-void runCall(vm::Vm& vm, const Json& call, Bindings& names) {
+void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObserver& observe) {
   if (!call.is_object()) throw ScreenError("must be a JSON object");
   for (const auto& [key, value] : call.items())
     if (key != "on" && key != "class" && key != "call" && key != "args" && key != "result" &&
@@ -140,6 +140,7 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names) {
   vm::Result returned;
   try {
     returned = vm.invoke(*target.native, target.self, args);
+    if (observe) observe(*target.native, target.self, args);
   } catch (const std::invalid_argument&) {
     throw;  // a mismatch the screen caused: reported with its place
   } catch (const std::exception& e) {
@@ -151,7 +152,9 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names) {
 
 }  // namespace
 
-void runCalls(vm::Vm& vm, const Json& calls, Bindings& names) {
+void runCalls(vm::Vm& vm, const Json& calls, Bindings& names) { runCalls(vm, calls, names, {}); }
+
+void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe) {
   for (size_t i = 0; i < calls.size(); ++i) {
     std::string place = "calls[" + std::to_string(i) + "]";
     const Json& call = calls[i];
@@ -163,7 +166,7 @@ void runCalls(vm::Vm& vm, const Json& calls, Bindings& names) {
       place += " " + signature->get<std::string>();
     }
     try {
-      at(place, [&] { runCall(vm, call, names); });
+      at(place, [&] { runCall(vm, call, names, observe); });
     } catch (const NativeFailure& e) {
       throw NativeFailure(place + ": " + e.what());
     }

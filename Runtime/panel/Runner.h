@@ -1,6 +1,10 @@
 // Runs a screen's calls in order through the natives the module registered with the VM.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <span>
+
 #include "panel/Values.h"
 
 namespace panel {
@@ -8,6 +12,11 @@ namespace panel {
 // Throws ScreenError naming the call (index and signature) for a malformed call, and
 // NativeFailure when the VM reports that a native misbehaved (unbalanced stacks).
 void runCalls(vm::Vm& vm, const Json& calls, Bindings& names);
+
+// Sees each native invocation of a run as the VM made it (a benchmark replays them as a frame).
+using InvocationObserver =
+    std::function<void(const vm::NativeMethod&, std::optional<jref>, std::span<const vm::Arg>)>;
+void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe);
 
 struct NativeFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
