@@ -6,8 +6,12 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxLanguageMgr{
-    "uxclasses/baseclasses/CuxLanguageMgr", "uxClasses_BaseClasses_CuxLanguageMgr", 243,
-    u"Failed to init native support for uxclasses.baseclasses.CuxLanguageMgr : %s", initCheck, {}};
+    "uxclasses/baseclasses/CuxLanguageMgr",
+    "uxClasses_BaseClasses_CuxLanguageMgr",
+    243,
+    u"Failed to init native support for uxclasses.baseclasses.CuxLanguageMgr : %s",
+    initCheck,
+    {}};
 
 }  // namespace
 
@@ -15,4 +19,6 @@ int32_t registerCuxLanguageMgr() { return registerClass(kCuxLanguageMgr); }
 
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_baseclasses_CuxLanguageMgr_init() { return zelmo::registerCuxLanguageMgr(); }
+ZELMO_EXPORT int32_t uxclasses_baseclasses_CuxLanguageMgr_init() {
+  return zelmo::registerCuxLanguageMgr();
+}

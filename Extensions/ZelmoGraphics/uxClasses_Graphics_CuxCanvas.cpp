@@ -81,8 +81,12 @@ constexpr NativeEntry kNatives[] = {
 };
 
 constexpr ClassRegistration kCuxCanvas{
-    "uxclasses/graphics/CuxCanvas", "uxClasses_Graphics_CuxCanvas", 4877,
-    u"Failed to init native support for uxclasses.graphics.CuxCanvas : %s", initCheck, kNatives};
+    "uxclasses/graphics/CuxCanvas",
+    "uxClasses_Graphics_CuxCanvas",
+    4877,
+    u"Failed to init native support for uxclasses.graphics.CuxCanvas : %s",
+    initCheck,
+    kNatives};
 
 }  // namespace
 

@@ -6,8 +6,12 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxGraphicFile{
-    "uxclasses/graphics/CuxGraphicFile", "uxClasses_Graphics_CuxGraphicFile", 132,
-    u"Failed to init native support for uxclasses.graphics.CuxGraphicFile : %s", initCheck, {}};
+    "uxclasses/graphics/CuxGraphicFile",
+    "uxClasses_Graphics_CuxGraphicFile",
+    132,
+    u"Failed to init native support for uxclasses.graphics.CuxGraphicFile : %s",
+    initCheck,
+    {}};
 
 }  // namespace
 
@@ -15,4 +19,6 @@ int32_t registerCuxGraphicFile() { return registerClass(kCuxGraphicFile); }
 
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxGraphicFile_init() { return zelmo::registerCuxGraphicFile(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxGraphicFile_init() {
+  return zelmo::registerCuxGraphicFile();
+}

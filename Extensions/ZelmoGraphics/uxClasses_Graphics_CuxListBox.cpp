@@ -6,8 +6,12 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxListBox{
-    "uxclasses/graphics/CuxListBox", "uxClasses_Graphics_CuxListBox", 537,
-    u"Failed to init native support for uxclasses.graphics.CuxListBox : %s", initCheck, {}};
+    "uxclasses/graphics/CuxListBox",
+    "uxClasses_Graphics_CuxListBox",
+    537,
+    u"Failed to init native support for uxclasses.graphics.CuxListBox : %s",
+    initCheck,
+    {}};
 
 }  // namespace
 

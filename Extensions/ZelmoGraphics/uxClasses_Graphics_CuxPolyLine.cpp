@@ -6,8 +6,12 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxPolyLine{
-    "uxclasses/graphics/CuxPolyLine", "uxClasses_Graphics_CuxPolyLine", 763,
-    u"Failed to init native support for uxclasses.graphics.CuxPolyLine : %s", initCheck, {}};
+    "uxclasses/graphics/CuxPolyLine",
+    "uxClasses_Graphics_CuxPolyLine",
+    763,
+    u"Failed to init native support for uxclasses.graphics.CuxPolyLine : %s",
+    initCheck,
+    {}};
 
 }  // namespace
 

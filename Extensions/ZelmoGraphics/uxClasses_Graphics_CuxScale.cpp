@@ -6,8 +6,12 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxScale{
-    "uxclasses/graphics/CuxScale", "uxClasses_Graphics_CuxScale", 78,
-    u"Failed to init native support for uxclasses.graphics.CuxScale : %s", initCheck, {}};
+    "uxclasses/graphics/CuxScale",
+    "uxClasses_Graphics_CuxScale",
+    78,
+    u"Failed to init native support for uxclasses.graphics.CuxScale : %s",
+    initCheck,
+    {}};
 
 }  // namespace
 

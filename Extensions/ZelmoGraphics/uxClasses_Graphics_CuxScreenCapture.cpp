@@ -6,8 +6,12 @@ namespace {
 
 // None of this class's natives is built yet.
 constexpr ClassRegistration kCuxScreenCapture{
-    "uxclasses/graphics/CuxScreenCapture", "uxClasses_Graphics_CuxScreenCapture", 67,
-    u"Failed to init native support for uxclasses.graphics.CuxScreenCapture : %s", initCheck, {}};
+    "uxclasses/graphics/CuxScreenCapture",
+    "uxClasses_Graphics_CuxScreenCapture",
+    67,
+    u"Failed to init native support for uxclasses.graphics.CuxScreenCapture : %s",
+    initCheck,
+    {}};
 
 }  // namespace
 
@@ -15,4 +19,6 @@ int32_t registerCuxScreenCapture() { return registerClass(kCuxScreenCapture); }
 
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxScreenCapture_init() { return zelmo::registerCuxScreenCapture(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxScreenCapture_init() {
+  return zelmo::registerCuxScreenCapture();
+}

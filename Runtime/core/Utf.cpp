@@ -63,8 +63,11 @@ std::u16string utf16FromUtf8(std::string_view text) {
   size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const size_t extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                                         : (lead >> 3) == 0x1E ? 3 : 4;
+    const size_t extra = lead < 0x80           ? 0
+                         : (lead >> 5) == 0x6  ? 1
+                         : (lead >> 4) == 0xE  ? 2
+                         : (lead >> 3) == 0x1E ? 3
+                                               : 4;
     char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
     bool valid = extra < 4 && i + extra < text.size();
     for (size_t k = 1; valid && k <= extra; ++k) {

@@ -37,9 +37,7 @@ int32_t osUTustrncmp(const UniChar* a, const UniChar* b, int32_t n) {
   return 0;
 }
 
-int32_t osUTustrcmp(const UniChar* a, const UniChar* b) {
-  return osUTustrncmp(a, b, INT32_MAX);
-}
+int32_t osUTustrcmp(const UniChar* a, const UniChar* b) { return osUTustrncmp(a, b, INT32_MAX); }
 
 UniChar* osUTustrrchr(const UniChar* text, UniChar c) {
   const UniChar* found = nullptr;

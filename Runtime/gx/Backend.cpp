@@ -8,27 +8,26 @@ namespace gx {
 // placement is predictable in tests and benchmarks.
 void Backend::drawLine(int32_t, int32_t, int32_t, int32_t, uint16_t, uint16_t, int32_t, int32_t,
                        uint8_t) {}
-void Backend::drawRectangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
-                            int32_t, uint8_t, int32_t, int32_t) {}
-void Backend::fillRectangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, uint8_t,
-                            int32_t, uint8_t, int32_t, int32_t) {}
+void Backend::drawRectangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
+                            uint8_t, int32_t, int32_t) {}
+void Backend::fillRectangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, uint8_t, int32_t,
+                            uint8_t, int32_t, int32_t) {}
 void Backend::drawEllipse(int32_t, int32_t, int32_t, int32_t, int32_t, uint16_t, uint16_t,
                           int32_t) {}
 void Backend::fillEllipse(int32_t, int32_t, int32_t, int32_t, int32_t, uint16_t, int32_t) {}
 void Backend::drawPolygon(int32_t, const APOINT*, uint16_t, int32_t, int32_t, uint16_t) {}
 void Backend::fillPolygon(int32_t, const APOINT*, int32_t, int32_t, uint8_t, bool) {}
-void Backend::drawPolyline(int32_t, const APOINT*, uint16_t, uint16_t, int32_t, int32_t,
-                           uint8_t) {}
-void Backend::drawBezierLine(int32_t, const APOINT*, int32_t, uint16_t, int32_t, int32_t,
-                             uint8_t) {}
+void Backend::drawPolyline(int32_t, const APOINT*, uint16_t, uint16_t, int32_t, int32_t, uint8_t) {}
+void Backend::drawBezierLine(int32_t, const APOINT*, int32_t, uint16_t, int32_t, int32_t, uint8_t) {
+}
 void Backend::fillTriangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
                            uint8_t) {}
 void Backend::drawTriangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
                            uint16_t, uint16_t) {}
 void Backend::drawArc(const POINTRECT&, const POINTLINE&, int32_t, int32_t, uint8_t, int32_t,
                       const POINTRECT&, bool) {}
-void Backend::pie(int32_t, const POINTRECT&, const POINTLINE&, const PLANECOL&,
-                  const PLANEATTRIB&, const POINTRECT&, bool) {}
+void Backend::pie(int32_t, const POINTRECT&, const POINTLINE&, const PLANECOL&, const PLANEATTRIB&,
+                  const POINTRECT&, bool) {}
 
 void Backend::getLineBoundingRect(APOINT from, APOINT to, uint8_t lineWidth, POINTRECT* rect) {
   if (!rect) return;
@@ -75,8 +74,8 @@ void Backend::text(int32_t, const POINTRECT&, const TEXTCOL&, const TEXTATTRIB&,
                    const UniChar*, int32_t, bool) {}
 void Backend::simpleText(int32_t, const POINTRECT&, uint32_t, const UniChar*, TEXTCOL, int32_t,
                          int32_t, int32_t) {}
-void Backend::scrollMarquee(int32_t, const POINTRECT&, const TEXTCOL&, const TEXTATTRIB&,
-                            uint32_t, const UniChar*, int32_t, bool, int32_t) {}
+void Backend::scrollMarquee(int32_t, const POINTRECT&, const TEXTCOL&, const TEXTATTRIB&, uint32_t,
+                            const UniChar*, int32_t, bool, int32_t) {}
 
 void Backend::image(int32_t, APOINT, uint16_t, uint16_t, stImageHandle, int32_t, int32_t) {}
 

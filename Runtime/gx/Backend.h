@@ -29,21 +29,19 @@ class Backend {
                            uint16_t lineStyle, uint16_t lineWidth, int32_t backColor);
   virtual void fillEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t fillColor,
                            uint16_t fillPattern, int32_t backColor);
-  virtual void drawPolygon(int32_t count, const APOINT* points, uint16_t lineWidth,
-                           int32_t color, int32_t backColor, uint16_t lineStyle);
+  virtual void drawPolygon(int32_t count, const APOINT* points, uint16_t lineWidth, int32_t color,
+                           int32_t backColor, uint16_t lineStyle);
   virtual void fillPolygon(int32_t count, const APOINT* points, int32_t fillColor,
                            int32_t backColor, uint8_t fillPattern, bool fillFlag);
   virtual void drawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth,
-                            uint16_t lineStyle, int32_t color, int32_t backColor,
-                            uint8_t lineEnd);
+                            uint16_t lineStyle, int32_t color, int32_t backColor, uint8_t lineEnd);
   virtual void drawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth,
                               uint16_t lineStyle, int32_t color, int32_t backColor,
                               uint8_t lineEnd);
-  virtual void fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
-                            int32_t y3, int32_t fillColor, int32_t backColor,
-                            uint8_t fillPattern);
-  virtual void drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
-                            int32_t y3, int32_t color, int32_t backColor, uint16_t lineStyle,
+  virtual void fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
+                            int32_t fillColor, int32_t backColor, uint8_t fillPattern);
+  virtual void drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
+                            int32_t color, int32_t backColor, uint16_t lineStyle,
                             uint16_t lineWidth);
   virtual void drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int32_t color,
                        int32_t backColor, uint8_t lineStyle, int32_t lineWidth,
@@ -63,17 +61,16 @@ class Backend {
   virtual void drawPath(int32_t translateX, int32_t translateY, int32_t scaleX, int32_t scaleY,
                         const UniChar* chars, int32_t count, int32_t color, uint16_t lineWidth);
 
-  virtual uint32_t loadFont(const UniChar* name, uint8_t option2, uint8_t option3,
-                            uint8_t option1);
+  virtual uint32_t loadFont(const UniChar* name, uint8_t option2, uint8_t option3, uint8_t option1);
   virtual void unloadFont(uint32_t font);
   virtual void getTextMetrics(uint32_t font, const UniChar* chars, int32_t count, int32_t* width,
                               int32_t* height, int32_t* third);
   virtual void text(int32_t layer, const POINTRECT& rect, const TEXTCOL& colors,
                     const TEXTATTRIB& attributes, uint32_t font, const UniChar* chars,
                     int32_t count, bool textFlag);
-  virtual void simpleText(int32_t layer, const POINTRECT& rect, uint32_t font,
-                          const UniChar* chars, TEXTCOL colors, int32_t simpleOption1,
-                          int32_t simpleOption2, int32_t count);
+  virtual void simpleText(int32_t layer, const POINTRECT& rect, uint32_t font, const UniChar* chars,
+                          TEXTCOL colors, int32_t simpleOption1, int32_t simpleOption2,
+                          int32_t count);
   virtual void scrollMarquee(int32_t layer, const POINTRECT& rect, const TEXTCOL& colors,
                              const TEXTATTRIB& attributes, uint32_t font, const UniChar* chars,
                              int32_t count, bool textFlag, int32_t marqueeParam);

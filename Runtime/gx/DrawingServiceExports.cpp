@@ -14,8 +14,8 @@ void osGXdrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t lineW
 void osGXdrawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t lineWidth,
                        int32_t lineStyle, int32_t color, int32_t backColor, uint8_t rounded,
                        int32_t radiusX, int32_t radiusY) {
-  service().drawRectangle(x1, y1, x2, y2, lineWidth, lineStyle, color, backColor, rounded,
-                          radiusX, radiusY);
+  service().drawRectangle(x1, y1, x2, y2, lineWidth, lineStyle, color, backColor, rounded, radiusX,
+                          radiusY);
 }
 
 void osGXfillRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t lineWidth,
@@ -50,8 +50,8 @@ void osGXdrawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth, u
   service().drawPolyline(count, points, lineWidth, lineStyle, color, backColor, lineEnd);
 }
 
-void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth,
-                        uint16_t lineStyle, int32_t color, int32_t backColor, uint8_t lineEnd) {
+void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, uint16_t lineStyle,
+                        int32_t color, int32_t backColor, uint8_t lineEnd) {
   service().drawBezierLine(count, points, lineWidth, lineStyle, color, backColor, lineEnd);
 }
 
@@ -65,16 +65,14 @@ void osGXdrawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3
   service().drawTriangle(x1, y1, x2, y2, x3, y3, color, backColor, lineStyle, lineWidth);
 }
 
-void osGXdrawArc(const POINTRECT* ellipse, const POINTLINE* ends, int32_t color,
-                 int32_t backColor, uint8_t lineStyle, int32_t lineWidth, const POINTRECT* bounds,
-                 bool arcFlag) {
+void osGXdrawArc(const POINTRECT* ellipse, const POINTLINE* ends, int32_t color, int32_t backColor,
+                 uint8_t lineStyle, int32_t lineWidth, const POINTRECT* bounds, bool arcFlag) {
   if (!ellipse || !ends || !bounds) return;
   service().drawArc(*ellipse, *ends, color, backColor, lineStyle, lineWidth, *bounds, arcFlag);
 }
 
-void osGXpie(int32_t layer, const POINTRECT* ellipse, const POINTLINE* ends,
-             const PLANECOL* colors, const PLANEATTRIB* attributes, const POINTRECT* bounds,
-             bool arcFlag) {
+void osGXpie(int32_t layer, const POINTRECT* ellipse, const POINTLINE* ends, const PLANECOL* colors,
+             const PLANEATTRIB* attributes, const POINTRECT* bounds, bool arcFlag) {
   if (!ellipse || !ends || !colors || !attributes || !bounds) return;
   service().pie(layer, *ellipse, *ends, *colors, *attributes, *bounds, arcFlag);
 }
@@ -137,8 +135,8 @@ void osGXscrollMarquee(int32_t layer, const POINTRECT* rect, const TEXTCOL* colo
                           marqueeParam);
 }
 
-void osGXimage(int32_t layer, APOINT position, uint16_t width, uint16_t height,
-               stImageHandle image, int32_t imageOption, int32_t flag) {
+void osGXimage(int32_t layer, APOINT position, uint16_t width, uint16_t height, stImageHandle image,
+               int32_t imageOption, int32_t flag) {
   service().image(layer, position, width, height, image, imageOption, flag);
 }
 

@@ -8,7 +8,9 @@ namespace {
 // Colours are logged as the unsigned 32-bit value, so that 0x80000000 reads as 2147483648.
 uint32_t colour(int32_t value) { return static_cast<uint32_t>(value); }
 
-Json rect(const POINTRECT& r) { return Json{{"x1", r.x1}, {"y1", r.y1}, {"x2", r.x2}, {"y2", r.y2}}; }
+Json rect(const POINTRECT& r) {
+  return Json{{"x1", r.x1}, {"y1", r.y1}, {"x2", r.x2}, {"y2", r.y2}};
+}
 
 Json line(const POINTLINE& l) {
   return Json{{"startX", l.startX}, {"startY", l.startY}, {"endX", l.endX}, {"endY", l.endY}};
@@ -140,8 +142,8 @@ void Recorder::drawPolygon(int32_t count, const APOINT* list, uint16_t lineWidth
   next_.drawPolygon(count, list, lineWidth, color, backColor, lineStyle);
 }
 
-void Recorder::fillPolygon(int32_t count, const APOINT* list, int32_t fillColor,
-                           int32_t backColor, uint8_t fillPattern, bool fillFlag) {
+void Recorder::fillPolygon(int32_t count, const APOINT* list, int32_t fillColor, int32_t backColor,
+                           uint8_t fillPattern, bool fillFlag) {
   Json& c = record("osGXfillPolygon");
   c["count"] = count, c["points"] = points(count, list), c["fillColor"] = colour(fillColor);
   c["backColor"] = colour(backColor), c["fillPattern"] = fillPattern, c["fillFlag"] = fillFlag;
@@ -149,8 +151,7 @@ void Recorder::fillPolygon(int32_t count, const APOINT* list, int32_t fillColor,
 }
 
 void Recorder::drawPolyline(int32_t count, const APOINT* list, uint16_t lineWidth,
-                            uint16_t lineStyle, int32_t color, int32_t backColor,
-                            uint8_t lineEnd) {
+                            uint16_t lineStyle, int32_t color, int32_t backColor, uint8_t lineEnd) {
   Json& c = record("osGXdrawPolyline");
   c["count"] = count, c["points"] = points(count, list), c["lineWidth"] = lineWidth;
   c["lineStyle"] = lineStyle, c["color"] = colour(color), c["backColor"] = colour(backColor);
@@ -168,9 +169,8 @@ void Recorder::drawBezierLine(int32_t count, const APOINT* list, int32_t lineWid
   next_.drawBezierLine(count, list, lineWidth, lineStyle, color, backColor, lineEnd);
 }
 
-void Recorder::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
-                            int32_t y3, int32_t fillColor, int32_t backColor,
-                            uint8_t fillPattern) {
+void Recorder::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
+                            int32_t fillColor, int32_t backColor, uint8_t fillPattern) {
   Json& c = record("osGXfillTriangle");
   c["x1"] = x1, c["y1"] = y1, c["x2"] = x2, c["y2"] = y2, c["x3"] = x3, c["y3"] = y3;
   c["fillColor"] = colour(fillColor), c["backColor"] = colour(backColor);
@@ -178,8 +178,8 @@ void Recorder::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int3
   next_.fillTriangle(x1, y1, x2, y2, x3, y3, fillColor, backColor, fillPattern);
 }
 
-void Recorder::drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
-                            int32_t y3, int32_t color, int32_t backColor, uint16_t lineStyle,
+void Recorder::drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
+                            int32_t color, int32_t backColor, uint16_t lineStyle,
                             uint16_t lineWidth) {
   Json& c = record("osGXdrawTriangle");
   c["x1"] = x1, c["y1"] = y1, c["x2"] = x2, c["y2"] = y2, c["x3"] = x3, c["y3"] = y3;

@@ -51,13 +51,20 @@ Kind kindOf(const std::string& type) {
 
 const char* kindName(Kind kind) {
   switch (kind) {
-    case Kind::Void: return "void";
-    case Kind::Int: return "int";
-    case Kind::Float: return "float";
-    case Kind::Bool: return "boolean";
-    case Kind::Byte: return "byte";
-    case Kind::Char: return "char";
-    case Kind::Ref: return "reference";
+    case Kind::Void:
+      return "void";
+    case Kind::Int:
+      return "int";
+    case Kind::Float:
+      return "float";
+    case Kind::Bool:
+      return "boolean";
+    case Kind::Byte:
+      return "byte";
+    case Kind::Char:
+      return "char";
+    case Kind::Ref:
+      return "reference";
   }
   return "?";
 }

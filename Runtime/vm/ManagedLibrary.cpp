@@ -12,18 +12,17 @@ namespace {
 // CuxGraphics: the common part of every retained graphic object. Names starting with "unread"
 // are managed fields the module does not read; they keep the later fields in their places.
 void defineGraphicsBase(Vm& vm) {
-  std::vector<FieldSpec> fields = {
-      {"x1", "I"},          {"y1", "I"},          {"x2", "I"},          {"y2", "I"},
-      {"origX1", "I"},      {"origY1", "I"},      {"origX2", "I"},      {"origY2", "I"},
-      {"state", "I"},       {"unreadByte1", "B"}, {"unreadByte2", "B"}, {"unreadByte3", "B"},
-      {"rotated", "Z"},     {"angle", "I"},       {"unreadInt1", "I"},  {"unreadInt2", "I"},
-      {"rotationX", "I"},   {"rotationY", "I"}};
+  std::vector<FieldSpec> fields = {{"x1", "I"},          {"y1", "I"},          {"x2", "I"},
+                                   {"y2", "I"},          {"origX1", "I"},      {"origY1", "I"},
+                                   {"origX2", "I"},      {"origY2", "I"},      {"state", "I"},
+                                   {"unreadByte1", "B"}, {"unreadByte2", "B"}, {"unreadByte3", "B"},
+                                   {"rotated", "Z"},     {"angle", "I"},       {"unreadInt1", "I"},
+                                   {"unreadInt2", "I"},  {"rotationX", "I"},   {"rotationY", "I"}};
   for (int i = 3; i <= 11; ++i) fields.push_back({"unreadInt" + std::to_string(i), "I"});
   const std::vector<FieldSpec> tail = {
-      {"fillColor", "I"},     {"backColor", "I"},     {"lineColor", "I"},
-      {"centerX", "I"},       {"centerY", "I"},       {"origCenterX", "I"},
-      {"origCenterY", "I"},   {"origRotationX", "I"}, {"origRotationY", "I"},
-      {"lineStyle", "B"},     {"lineWidth", "B"},     {"fillPattern", "B"},
+      {"fillColor", "I"},     {"backColor", "I"},    {"lineColor", "I"},   {"centerX", "I"},
+      {"centerY", "I"},       {"origCenterX", "I"},  {"origCenterY", "I"}, {"origRotationX", "I"},
+      {"origRotationY", "I"}, {"lineStyle", "B"},    {"lineWidth", "B"},   {"fillPattern", "B"},
       {"unreadByte4", "B"},   {"hasBackground", "Z"}};
   fields.insert(fields.end(), tail.begin(), tail.end());
   vm.defineClass("uxclasses/baseclasses/CuxGraphics", "java/lang/Object", fields);

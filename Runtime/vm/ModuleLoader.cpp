@@ -11,14 +11,14 @@ namespace vm {
 
 const std::vector<std::string>& classInitExports() {
   static const std::vector<std::string> names = {
-      "uxclasses_graphics_CuxArc_init",           "uxclasses_graphics_CuxBezier_init",
-      "uxclasses_graphics_CuxCanvas_init",        "uxclasses_graphics_CuxComplexObj_init",
-      "uxclasses_graphics_CuxEllipse_init",       "uxclasses_graphics_CuxFont_init",
-      "uxclasses_graphics_CuxGraphicFile_init",   "uxclasses_graphics_CuxListBox_init",
-      "uxclasses_graphics_CuxPie_init",           "uxclasses_graphics_CuxPolyLine_init",
-      "uxclasses_graphics_CuxPolygon_init",       "uxclasses_graphics_CuxRectangle_init",
-      "uxclasses_graphics_CuxScale_init",         "uxclasses_graphics_CuxScreenCapture_init",
-      "uxclasses_graphics_CuxText_init",          "uxclasses_baseclasses_CuxLanguageMgr_init"};
+      "uxclasses_graphics_CuxArc_init",         "uxclasses_graphics_CuxBezier_init",
+      "uxclasses_graphics_CuxCanvas_init",      "uxclasses_graphics_CuxComplexObj_init",
+      "uxclasses_graphics_CuxEllipse_init",     "uxclasses_graphics_CuxFont_init",
+      "uxclasses_graphics_CuxGraphicFile_init", "uxclasses_graphics_CuxListBox_init",
+      "uxclasses_graphics_CuxPie_init",         "uxclasses_graphics_CuxPolyLine_init",
+      "uxclasses_graphics_CuxPolygon_init",     "uxclasses_graphics_CuxRectangle_init",
+      "uxclasses_graphics_CuxScale_init",       "uxclasses_graphics_CuxScreenCapture_init",
+      "uxclasses_graphics_CuxText_init",        "uxclasses_baseclasses_CuxLanguageMgr_init"};
   return names;
 }
 

@@ -411,8 +411,9 @@ TEST(PanelExamples, TankFarmFillLinesSitWhereTheLevelsSay) {
 TEST(PanelExamples, TextAndNumberScreensRender) {
   for (const char* screen : {"labels", "process-panel"}) {
     const fs::path png = workDir() / (std::string(screen) + ".png");
-    const PanelRun run = runPanel(
-        {std::string(ZELMO_SOURCE_DIR "/examples/screens/") + screen + ".json", "-o", png.string()});
+    const PanelRun run =
+        runPanel({std::string(ZELMO_SOURCE_DIR "/examples/screens/") + screen + ".json", "-o",
+                  png.string()});
     EXPECT_EQ(run.exitCode, 0) << screen << ": " << run.err;
     EXPECT_TRUE(Png(png).ok()) << screen;
   }

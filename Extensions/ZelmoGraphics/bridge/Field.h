@@ -26,9 +26,9 @@ struct Field {
 
 using IntField = Field<int32_t>;
 using UIntField = Field<uint32_t>;
-using ByteField = Field<int8_t>;     // signed 8-bit fields (B)
-using UByteField = Field<uint8_t>;   // codes and booleans (Z)
+using ByteField = Field<int8_t>;    // signed 8-bit fields (B)
+using UByteField = Field<uint8_t>;  // codes and booleans (Z)
 using CharField = Field<char16_t>;
-using RefField = Field<uint32_t>;    // a managed reference
+using RefField = Field<uint32_t>;  // a managed reference
 
 }  // namespace zelmo

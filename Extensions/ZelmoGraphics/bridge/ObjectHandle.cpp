@@ -11,7 +11,8 @@ namespace {
 int32_t pushLocal(jref object) {
   jslot*& top = *get_psp();
   const std::ptrdiff_t n = *get_pfp() - top;
-  if (n < 0 || n >= static_cast<std::ptrdiff_t>(ObjectHandle::kDirectBase - ObjectHandle::kLocalBase))
+  if (n < 0 ||
+      n >= static_cast<std::ptrdiff_t>(ObjectHandle::kDirectBase - ObjectHandle::kLocalBase))
     return -1;
   --top;
   *top = object;

@@ -16,9 +16,9 @@ struct NativeEntry {
 };
 
 struct ClassRegistration {
-  const char* className;     // slash form, e.g. "uxclasses/graphics/CuxArc"
-  const char* sourceFile;    // named in the fatal report
-  uint32_t line;             // named in the fatal report
+  const char* className;          // slash form, e.g. "uxclasses/graphics/CuxArc"
+  const char* sourceFile;         // named in the fatal report
+  uint32_t line;                  // named in the fatal report
   const UniChar* failureMessage;  // wide format with one %s for the check's result
   int32_t (*initCheck)();
   std::span<const NativeEntry> natives;  // in registration order

@@ -26,7 +26,8 @@ constexpr uint8_t low8(int32_t v) { return static_cast<uint8_t>(static_cast<uint
 // conversion yields for them.
 inline int32_t truncToInt32Low(double v) {
   if (!(v > -9223372036854775808.0 && v < 9223372036854775808.0)) return 0;
-  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(v))));
+  return static_cast<int32_t>(
+      static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(v))));
 }
 
 }  // namespace zelmo

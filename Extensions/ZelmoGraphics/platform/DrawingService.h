@@ -25,18 +25,16 @@ void osGXfillPolygon(int32_t count, const APOINT* points, int32_t fillColor, int
                      uint8_t fillPattern, bool fillFlag);
 void osGXdrawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth, uint16_t lineStyle,
                       int32_t color, int32_t backColor, uint8_t lineEnd);
-void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth,
-                        uint16_t lineStyle, int32_t color, int32_t backColor, uint8_t lineEnd);
+void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, uint16_t lineStyle,
+                        int32_t color, int32_t backColor, uint8_t lineEnd);
 void osGXfillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
                       int32_t fillColor, int32_t backColor, uint8_t fillPattern);
 void osGXdrawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
                       int32_t color, int32_t backColor, uint16_t lineStyle, uint16_t lineWidth);
-void osGXdrawArc(const POINTRECT* ellipse, const POINTLINE* ends, int32_t color,
-                 int32_t backColor, uint8_t lineStyle, int32_t lineWidth, const POINTRECT* bounds,
-                 bool arcFlag);
-void osGXpie(int32_t layer, const POINTRECT* ellipse, const POINTLINE* ends,
-             const PLANECOL* colors, const PLANEATTRIB* attributes, const POINTRECT* bounds,
-             bool arcFlag);
+void osGXdrawArc(const POINTRECT* ellipse, const POINTLINE* ends, int32_t color, int32_t backColor,
+                 uint8_t lineStyle, int32_t lineWidth, const POINTRECT* bounds, bool arcFlag);
+void osGXpie(int32_t layer, const POINTRECT* ellipse, const POINTLINE* ends, const PLANECOL* colors,
+             const PLANEATTRIB* attributes, const POINTRECT* bounds, bool arcFlag);
 // The box a line of the given width and end decoration covers.
 void osGXgetLineBoundingRect(APOINT from, APOINT to, uint8_t lineWidth, POINTRECT* rect);
 
@@ -67,8 +65,8 @@ void osGXscrollMarquee(int32_t layer, const POINTRECT* rect, const TEXTCOL* colo
                        int32_t count, bool textFlag, int32_t marqueeParam);
 
 // Images.
-void osGXimage(int32_t layer, APOINT position, uint16_t width, uint16_t height,
-               stImageHandle image, int32_t imageOption, int32_t flag);
+void osGXimage(int32_t layer, APOINT position, uint16_t width, uint16_t height, stImageHandle image,
+               int32_t imageOption, int32_t flag);
 stImageHandle osGXcreateImage(int32_t layer, const POINTRECT* area, int32_t* status);
 stImageHandle osGXloadImage(const UniChar* path, int32_t* status);
 void osGXunloadImage(stImageHandle image);

@@ -53,14 +53,10 @@ struct Canvas {
     const Storage fields = frame.thisFields();
     if (!fields) return std::nullopt;
     namespace f = CanvasFields;
-    return Canvas{f::color.read(fields),
-                  f::backColor.read(fields),
-                  f::textThirdColor.read(fields),
-                  f::fillPattern.read(fields),
-                  f::fontHandle.read(fields),
-                  f::lineWidth.read(fields),
-                  f::lineStyle.read(fields),
-                  low8(f::textOption.read(fields)),
+    return Canvas{f::color.read(fields),          f::backColor.read(fields),
+                  f::textThirdColor.read(fields), f::fillPattern.read(fields),
+                  f::fontHandle.read(fields),     f::lineWidth.read(fields),
+                  f::lineStyle.read(fields),      low8(f::textOption.read(fields)),
                   f::layer.read(fields)};
   }
 };
