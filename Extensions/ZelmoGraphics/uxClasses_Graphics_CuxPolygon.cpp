@@ -4,6 +4,7 @@
 #include "bridge/Registrar.h"
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"
+#include "records/Colour.h"
 #include "records/ShapeRecords.h"
 #include "shapes/FillLevelClip.h"
 #include "shapes/ShapeLook.h"
@@ -12,7 +13,6 @@ namespace zelmo {
 namespace {
 
 constexpr int8_t kSolidPattern = 1;
-constexpr uint32_t kNoColour = 0x80000000u;
 
 // drawPolygon(I)V: the int is the layer, which only the fill level's clip needs.
 void drawPolygon() {
@@ -41,7 +41,7 @@ void drawPolygon() {
   // colour, in place of the outline.
   const bool hairline =
       look.fillPattern == kSolidPattern &&
-      (look.lineStyle == 0 || (static_cast<uint32_t>(look.lineColor) & kNoColour));
+      (look.lineStyle == 0 || isNoColour(look.lineColor));
   const auto outline = [&](bool onlyIfVisible) {
     const PointList p = points();
     if (hairline) {

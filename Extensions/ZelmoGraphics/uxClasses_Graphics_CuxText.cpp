@@ -9,33 +9,13 @@
 #include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"
 #include "records/TextRecord.h"
+#include "shapes/SavedClip.h"
 
 namespace zelmo {
 namespace {
 
 namespace g = GraphicsFields;
 namespace t = TextFields;
-
-// Saves the layer's clip state and puts it back when the scope ends, whatever the drawing
-// service did to it in between.
-class ClipRestore {
- public:
-  explicit ClipRestore(int32_t layer)
-      : layer_(layer), set_(osGXgetClipArea(&x1_, &y1_, &x2_, &y2_, layer)) {}
-  ~ClipRestore() {
-    if (set_)
-      osGXsetClipArea(x1_, y1_, x2_, y2_, layer_);
-    else
-      osGXremoveClipArea(layer_);
-  }
-  ClipRestore(const ClipRestore&) = delete;
-  ClipRestore& operator=(const ClipRestore&) = delete;
-
- private:
-  int32_t layer_;
-  int32_t x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-  bool set_;
-};
 
 // draw(II)V: the second argument is not used.
 void draw() {
@@ -57,7 +37,7 @@ void draw() {
   const int8_t lineStyle = g::lineStyle.read(object);
   const int32_t lineColour = g::lineColor.read(object);
 
-  const ClipRestore clip(layer);
+  const SavedClip clip(layer);
   // A null text has nothing to show; its border is still drawn.
   if (const Storage string = text.fields()) {
     const StringText s = stringText(string);

@@ -38,7 +38,7 @@ void drawDateTime() {
   const int32_t localSeconds = sub32(timeValue, mul32(60, timeZoneOffset()));
   std::array<UniChar, format::kDateBufferSize> text;
   const int32_t count = format::formatDateTime(formatCode, localSeconds, text);
-  drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColor, 0}, 1, 1);
+  drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColour, 0}, 1, 1);
 }
 
 void onTimeChange() { cachedTimeZoneOffset = kNotFetched; }

@@ -36,7 +36,7 @@ void drawFloatWithFlags(bool withSuffix) {
   d.options.significant = frame.boolArg(5);
   d.options.grouping = frame.boolArg(6);
   d.options.leadingZeros = frame.boolArg(7);
-  d.colors = {frame.intArg(8), kNoColor, frame.intArg(9)};
+  d.colors = {frame.intArg(8), kNoColour, frame.intArg(9)};
   d.box = {frame.intArg(10), frame.intArg(11), frame.intArg(12), frame.intArg(13)};
   const auto font = fontArg(frame, 1);
   if (!font) return;
@@ -57,7 +57,7 @@ FloatDrawing shortArguments(const ManagedFrame& frame) {
   d.simpleOption2 = frame.intArg(3);
   d.options.leadingZeros = frame.boolArg(4);
   d.options.decimals = frame.intArg(5);
-  d.colors = {frame.intArg(6), kNoColor, frame.intArg(7)};
+  d.colors = {frame.intArg(6), kNoColour, frame.intArg(7)};
   d.box = {frame.intArg(8), frame.intArg(9), frame.intArg(10), frame.intArg(11)};
   return d;
 }
@@ -93,7 +93,7 @@ void drawFloatSignificant() {
   d.simpleOption2 = frame.intArg(3);
   d.options.significant = frame.boolArg(4);
   d.options.leadingZeros = frame.boolArg(5);
-  d.colors = {frame.intArg(6), kNoColor, frame.intArg(7)};
+  d.colors = {frame.intArg(6), kNoColour, frame.intArg(7)};
   d.box = {frame.intArg(8), frame.intArg(9), frame.intArg(10), frame.intArg(11)};
   const auto font = fontArg(frame, 1);
   if (!font) return;

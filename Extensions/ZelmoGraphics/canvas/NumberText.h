@@ -10,6 +10,7 @@
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
+#include "records/Colour.h"
 #include "records/FontRecord.h"
 
 namespace zelmo::canvas {
@@ -21,13 +22,6 @@ inline format::Separators canvasSeparators() {
   if (!statics) return {u'.', u','};
   return {CanvasStatics::decimalSeparator.read(statics),
           CanvasStatics::groupSeparator.read(statics)};
-}
-
-// The fontHandle of a CuxFont reference argument; nothing for a null font, which draws nothing.
-inline std::optional<uint32_t> fontArg(const ManagedFrame& frame, uint32_t k) {
-  const Storage font = fieldsOf(frame.refArg(k));
-  if (!font) return std::nullopt;
-  return FontFields::fontHandle.read(font);
 }
 
 // The suffix String of reference slot k, copied into its own buffer; a null suffix is empty.
@@ -46,7 +40,5 @@ inline void drawSimpleText(int32_t target, TextBox box, uint32_t font, const Uni
   const POINTRECT rect{box.x, box.y, lastOf(box.x, box.w), lastOf(box.y, box.h)};
   osGXsimpleText(target, &rect, font, chars, colors, simpleOption1, simpleOption2, count);
 }
-
-inline constexpr int32_t kNoColor = static_cast<int32_t>(0x80000000u);
 
 }  // namespace zelmo::canvas

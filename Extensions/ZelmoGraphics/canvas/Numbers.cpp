@@ -9,14 +9,6 @@
 namespace zelmo::canvas {
 namespace {
 
-using format::NumberBuffer;
-
-// The arguments shared by the overloads with explicit colours, box and options.
-struct ColouredBox {
-  TEXTCOL colors;
-  TextBox box;
-};
-
 // The fixed-point overloads with unsigned, grouping and leadingZeros flags: the formatter
 // inputs, then the drawing on target 0 with the font argument.
 void drawFormatted(bool withSuffix) {
@@ -31,7 +23,7 @@ void drawFormatted(bool withSuffix) {
   options.isUnsigned = frame.boolArg(6);
   options.grouping = frame.boolArg(7);
   options.leadingZeros = frame.boolArg(8);
-  const TEXTCOL colors{frame.intArg(9), kNoColor, frame.intArg(10)};
+  const TEXTCOL colors{frame.intArg(9), kNoColour, frame.intArg(10)};
   const TextBox box{frame.intArg(11), frame.intArg(12), frame.intArg(13), frame.intArg(14)};
   const auto font = fontArg(frame, 1);
   if (!font) return;
@@ -57,7 +49,7 @@ void drawNumber() {
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatPlain(value, base, text);
   drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
-                 {canvas->color, kNoColor, canvas->textThirdColor}, 1, 1);
+                 {canvas->color, kNoColour, canvas->textThirdColor}, 1, 1);
 }
 
 void drawNumberInColor() {
@@ -72,7 +64,7 @@ void drawNumberInColor() {
   if (!font) return;
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatPlain(value, base, text);
-  drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColor, 0}, 1, 1);
+  drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColour, 0}, 1, 1);
 }
 
 void drawNumberTruncated() {
@@ -88,7 +80,7 @@ void drawNumberTruncated() {
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatTruncated(value, base, digits, leadingZeros, text);
   drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
-                 {canvas->color, kNoColor, canvas->textThirdColor}, simpleOption1, 1);
+                 {canvas->color, kNoColour, canvas->textThirdColor}, simpleOption1, 1);
 }
 
 void drawNumberFixedPoint() {
@@ -103,7 +95,7 @@ void drawNumberFixedPoint() {
   const int32_t simpleOption1 = frame.intArg(4);
   const int32_t simpleOption2 = frame.intArg(5);
   options.leadingZeros = frame.boolArg(6);
-  const TEXTCOL colors{frame.intArg(7), kNoColor, frame.intArg(8)};
+  const TEXTCOL colors{frame.intArg(7), kNoColour, frame.intArg(8)};
   const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
   const auto font = fontArg(frame, 1);
   if (!font) return;
@@ -124,7 +116,7 @@ void drawNumberLegacy() {
   const int32_t simpleOption2 = frame.intArg(4);
   const bool leadingZeros = frame.boolArg(5);
   const int32_t decimals = frame.intArg(6);
-  const TEXTCOL colors{frame.intArg(7), kNoColor, frame.intArg(8)};
+  const TEXTCOL colors{frame.intArg(7), kNoColour, frame.intArg(8)};
   const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatLegacyFixedPoint(value, base, digits, decimals, leadingZeros,

@@ -6,6 +6,7 @@
 
 #include "canvas/CanvasTransform.h"
 #include "geometry/IntMath.h"
+#include "records/Colour.h"
 
 namespace zelmo::canvas {
 
@@ -23,8 +24,6 @@ inline int32_t translatedY(int32_t y) { return add32(y, canvasTransform().transl
 
 // The style of every outline the module draws of its own choosing.
 constexpr int32_t kSolidStyle = 1;
-
-constexpr bool isNoColour(int32_t colour) { return (static_cast<uint32_t>(colour) >> 31) != 0; }
 
 struct Border {
   int32_t color;

@@ -21,13 +21,6 @@ std::optional<StringText> textArg(const ManagedFrame& frame, uint32_t k) {
   return stringText(string);
 }
 
-// The handle of the CuxFont in reference slot k; nothing for the null reference.
-std::optional<uint32_t> fontArg(const ManagedFrame& frame, uint32_t k) {
-  const Storage font = fieldsOf(frame.refArg(k));
-  if (!font) return std::nullopt;
-  return FontFields::fontHandle.read(font);
-}
-
 void text(int32_t layer, const POINTRECT& rect, const TEXTCOL& colours,
           const TEXTATTRIB& attributes, uint32_t font, const StringText& s, bool textFlag) {
   osGXtext(layer, &rect, &colours, &attributes, font, s.chars, s.count, textFlag);

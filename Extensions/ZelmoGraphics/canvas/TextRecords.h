@@ -5,11 +5,9 @@
 #include "geometry/IntMath.h"
 #include "platform/PlatformTypes.h"
 #include "records/CanvasRecord.h"
+#include "records/Colour.h"
 
 namespace zelmo {
-
-// A colour with bit 31 set: no colour, here a transparent text background.
-inline constexpr int32_t kNoColour = static_cast<int32_t>(0x80000000u);
 
 // The box of a position and a size, corners inclusive.
 inline POINTRECT boxOf(int32_t x, int32_t y, int32_t w, int32_t h) {

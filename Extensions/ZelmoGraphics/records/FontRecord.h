@@ -1,7 +1,10 @@
 // The CuxFont record: a managed font whose fontHandle every text native hands to the service.
 #pragma once
 
+#include <optional>
+
 #include "bridge/Field.h"
+#include "bridge/ManagedFrame.h"
 
 namespace zelmo::FontFields {
 
@@ -15,3 +18,15 @@ inline constexpr UByteField fontOption2{21};
 inline constexpr UByteField fontOption3{22};
 
 }  // namespace zelmo::FontFields
+
+namespace zelmo {
+
+// The fontHandle of the CuxFont in reference slot k; nothing for a null font, which draws
+// nothing.
+inline std::optional<uint32_t> fontArg(const ManagedFrame& frame, uint32_t k) {
+  const Storage font = fieldsOf(frame.refArg(k));
+  if (!font) return std::nullopt;
+  return FontFields::fontHandle.read(font);
+}
+
+}  // namespace zelmo

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "geometry/FillLevel.h"
+#include "shapes/SavedClip.h"
 #include "shapes/ShapeLook.h"
 
 namespace zelmo {
@@ -15,14 +16,16 @@ namespace zelmo {
 class FillLevelClip {
  public:
   FillLevelClip(const Box& area, int32_t layer);
-  ~FillLevelClip();
-  FillLevelClip(const FillLevelClip&) = delete;
-  FillLevelClip& operator=(const FillLevelClip&) = delete;
 
  private:
-  int32_t layer_;
-  bool hadClip_;
-  Box saved_{0, 0, 0, 0};
+  // Members start in this order and end in the reverse: animation on, clip saved; clip
+  // restored, animation off.
+  struct FillAnimation {
+    FillAnimation();
+    ~FillAnimation();
+  };
+  FillAnimation animation_;
+  SavedClip saved_;
 };
 
 // drawEmpty() unclipped, then drawFilled() under the clip of the level's area in `box`.
