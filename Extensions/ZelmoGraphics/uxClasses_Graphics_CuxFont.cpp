@@ -39,11 +39,13 @@ void calcTextMetrics() {
                    u"CuxFont :: Unexpected null character");
     return;
   }
-  const Storage font = frame.thisFields();
-  if (!font) return;
+  if (!frame.thisFields()) return;
   const StringText text = stringText(string);
   int32_t width = 0, height = 0, third = 0;
-  osGXgetTextMetrics(f::fontHandle.read(font), text.chars, text.count, &width, &height, &third);
+  // Reading the text asked the VM; `this` is found afresh on each side of that.
+  osGXgetTextMetrics(f::fontHandle.read(frame.thisFields()), text.chars, text.count, &width,
+                     &height, &third);
+  const Storage font = frame.thisFields();
   f::textWidth.write(font, width);
   f::textHeight.write(font, height);
   f::textMetric3.write(font, third);
@@ -56,12 +58,16 @@ void createFont() {
     frame.setIntResult(0);
     return;
   }
+  // The options are read before the name is copied: copying asks the VM, which may move the
+  // font.
+  const uint8_t option1 = f::fontOption1.read(font);
+  const uint8_t option2 = f::fontOption2.read(font);
+  const uint8_t option3 = f::fontOption3.read(font);
   FontName name;
   readFontName(font, name);
   // The service takes the options in the order 2, 3, 1. The handle goes back unchecked, and
   // managed code keeps it in fontHandle itself.
-  const uint32_t handle = osGXloadFont(name, f::fontOption2.read(font), f::fontOption3.read(font),
-                                       f::fontOption1.read(font));
+  const uint32_t handle = osGXloadFont(name, option2, option3, option1);
   frame.setIntResult(static_cast<int32_t>(handle));
 }
 

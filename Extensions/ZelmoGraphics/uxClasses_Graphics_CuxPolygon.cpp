@@ -40,8 +40,7 @@ void drawPolygon() {
   // A solid polygon without an outline style or colour still gets a one-pixel edge, in its fill
   // colour, in place of the outline.
   const bool hairline =
-      look.fillPattern == kSolidPattern &&
-      (look.lineStyle == 0 || isNoColour(look.lineColor));
+      look.fillPattern == kSolidPattern && (look.lineStyle == 0 || isNoColour(look.lineColor));
   const auto outline = [&](bool onlyIfVisible) {
     const PointList p = points();
     if (hairline) {

@@ -133,10 +133,6 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObse
     throw ScreenError("\"result\" given, but the native returns nothing");
   if (result != call.end() && descriptor.result == vm::Kind::Float)
     throw ScreenError("a float result cannot be stored");
-  // A screen that names a class for an instance native pushes no `this`; clearing the slots
-  // below the frame makes the native read null there rather than a stale reference.
-  for (jslot* slot = vm.psp - 1; slot >= vm.refStackBase() && slot >= vm.psp - 16; --slot)
-    *slot = 0;
   vm::Result returned;
   try {
     returned = vm.invoke(*target.native, target.self, args);

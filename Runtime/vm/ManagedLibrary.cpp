@@ -82,6 +82,12 @@ void defineShapes(Vm& vm) {
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
+  // The class methods among the natives: they have no `this`.
+  for (const char* signature : {"fillPath(Ljava/lang/String;I)V", "drawPath(Ljava/lang/String;II)V",
+                                "fillAndDrawPath(Ljava/lang/String;III)V"})
+    vm.declareStaticNative("uxclasses/graphics/CuxCanvas", signature);
+  for (const char* signature : {"createImage(IIIII[I)I", "loadImage(Ljava/lang/String;[I)I"})
+    vm.declareStaticNative("uxclasses/graphics/CuxGraphicFile", signature);
   defineGraphicsBase(vm);
   defineShapes(vm);
 

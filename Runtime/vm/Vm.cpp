@@ -258,8 +258,14 @@ void Vm::relocateAll() {
 
 int32_t Vm::registerNative(const char* className, const char* signature, NativeFunction function) {
   if (!className || !signature || !function) return 0;
-  natives_.push_back(NativeMethod{className, signature, function, parseDescriptor(signature)});
+  const bool isStatic = staticNatives_.count({className, signature}) != 0;
+  natives_.push_back(
+      NativeMethod{className, signature, function, parseDescriptor(signature), isStatic});
   return 1;
+}
+
+void Vm::declareStaticNative(const std::string& className, const std::string& signature) {
+  staticNatives_.emplace(className, signature);
 }
 
 const NativeMethod* Vm::findNative(std::string_view className, std::string_view signature) const {
@@ -287,7 +293,8 @@ void Vm::validate(const NativeMethod& method, std::optional<jref> self,
   if (static_cast<size_t>(psp - refStackBase()) < needed ||
       static_cast<size_t>(npsp - primStack_.get()) < needed)
     throw std::length_error(where() + ": stack overflow");
-  (void)self;
+  if (method.isStatic && self)
+    throw std::invalid_argument(where() + " is a class method: it takes no receiver");
 }
 
 Result Vm::invoke(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args) {
@@ -296,7 +303,7 @@ Result Vm::invoke(const NativeMethod& method, std::optional<jref> self, std::spa
   jslot* const savedNpfp = npfp;
   jslot* const refFrame = psp;
   jslot* const primFrame = npsp;
-  if (self) *--psp = *self;
+  if (self || !method.isStatic) *--psp = self.value_or(0);
   for (const Arg& a : args) {
     if (a.kind == Kind::Ref)
       *--psp = a.bits;

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -49,6 +50,7 @@ struct NativeMethod {
   std::string signature;
   NativeFunction function = nullptr;
   Descriptor descriptor;
+  bool isStatic = false;  // a class method: no `this` in reference slot 0
 };
 
 // A managed method written in C++ (the managed library's stand-in), reached through method slots.
@@ -114,13 +116,16 @@ class Vm {
   // When on, every object moves after each native call and at each upcall.
   bool relocateOnEveryCall = false;
 
-  // Natives.
+  // Natives. Class methods are declared with their class, before the module registers them.
+  void declareStaticNative(const std::string& className, const std::string& signature);
   int32_t registerNative(const char* className, const char* signature, NativeFunction function);
   const std::vector<NativeMethod>& natives() const { return natives_; }
   // The latest registration for (class, signature), or null.
   const NativeMethod* findNative(std::string_view className, std::string_view signature) const;
   // Pushes the receiver (if any) and the arguments, sets the frame pointers just above them,
   // calls the native, reads the result from slot 0 and checks that the stacks are balanced.
+  // An instance native invoked without a receiver gets the null reference as `this`; a static
+  // one invoked with a receiver is refused.
   // Throws std::invalid_argument on arguments that do not match the descriptor and
   // std::logic_error when the native leaves the stacks unbalanced.
   Result invoke(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args);
@@ -164,6 +169,7 @@ class Vm {
   std::map<jref, ObjectRecord> objects_;
   std::map<std::string, jref, std::less<>> interned_;
   std::vector<NativeMethod> natives_;
+  std::set<std::pair<std::string, std::string>> staticNatives_;
   std::vector<std::unique_ptr<ManagedMethod>> methods_;
   size_t slotRegistrations_ = 0;
 };

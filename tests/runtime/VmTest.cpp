@@ -68,6 +68,24 @@ TEST(Vm, InvokeChecksArgumentsAndStackBalance) {
   EXPECT_EQ(vm.invoke("java/lang/Object", "seven()I", std::nullopt).i(), 7);
 }
 
+jref seenThis = 1;
+void recordsThis() { seenThis = (*get_pfp())[-1]; }
+
+TEST(Vm, ClassMethodsHaveNoReceiverAndInstanceMethodsAlwaysOne) {
+  Vm vm;
+  vm.declareStaticNative("java/lang/Object", "make(Ljava/lang/String;)V");
+  vm.registerNative("java/lang/Object", "make(Ljava/lang/String;)V", recordsThis);
+  vm.registerNative("java/lang/Object", "draw(Ljava/lang/String;)V", recordsThis);
+  const jref text = vm.newString(u"t");
+  vm.invoke("java/lang/Object", "make(Ljava/lang/String;)V", std::nullopt, {Arg::ref(text)});
+  EXPECT_EQ(seenThis, text);  // the first reference argument sits in slot 0
+  EXPECT_THROW(vm.invoke("java/lang/Object", "make(Ljava/lang/String;)V", text, {Arg::ref(text)}),
+               std::invalid_argument);
+  // Called through its class, an instance native sees a null `this`, not its first argument.
+  vm.invoke("java/lang/Object", "draw(Ljava/lang/String;)V", std::nullopt, {Arg::ref(text)});
+  EXPECT_EQ(seenThis, 0u);
+}
+
 TEST(Descriptors, ParseAndRejectMalformedSignatures) {
   const Descriptor d = parseDescriptor("drawString(Ljava/lang/String;IIIIZ[I)V");
   EXPECT_EQ(d.name, "drawString");
