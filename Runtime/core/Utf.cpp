@@ -5,6 +5,25 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+void appendUtf16(std::u16string& out, char32_t cp) {
+  if (cp < 0x10000) {
+    out += static_cast<char16_t>(cp);
+  } else {
+    cp -= 0x10000;
+    out += static_cast<char16_t>(0xD800 | (cp >> 10));
+    out += static_cast<char16_t>(0xDC00 | (cp & 0x3FF));
+  }
+}
+
+}  // namespace
+
+char32_t nextCodePoint(std::u16string_view text, size_t& i) {
+  const char32_t unit = text[i++];
+  if (unit >= 0xD800 && unit <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
+    return 0x10000 + ((unit - 0xD800) << 10) + (text[i++] - 0xDC00);
+  return unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit;
+}
+
 void appendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -23,33 +42,10 @@ void appendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-void appendUtf16(std::u16string& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out += static_cast<char16_t>(cp);
-  } else {
-    cp -= 0x10000;
-    out += static_cast<char16_t>(0xD800 | (cp >> 10));
-    out += static_cast<char16_t>(0xDC00 | (cp & 0x3FF));
-  }
-}
-
-}  // namespace
-
 std::string utf8FromUtf16(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char32_t unit = text[i];
-    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-      ++i;
-    } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-      appendUtf8(out, kReplacement);
-    } else {
-      appendUtf8(out, unit);
-    }
-  }
+  for (size_t i = 0; i < text.size();) appendUtf8(out, nextCodePoint(text, i));
   return out;
 }
 

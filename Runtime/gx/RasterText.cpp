@@ -241,38 +241,6 @@ struct Layout {
   int height() const { return lineHeight * static_cast<int>(lines.size()); }
 };
 
-char32_t codePointAt(const UniChar* chars, int32_t count, int32_t* i) {
-  const char16_t unit = chars[*i];
-  ++*i;
-  if (unit >= 0xD800 && unit <= 0xDBFF && *i < count) {
-    const char16_t low = chars[*i];
-    if (low >= 0xDC00 && low <= 0xDFFF) {
-      ++*i;
-      return 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00);
-    }
-  }
-  if (unit >= 0xD800 && unit <= 0xDFFF) return 0xFFFD;
-  return unit;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 bool isRightToLeft(char32_t cp) {
   return (cp >= 0x0590 && cp <= 0x08FF) || (cp >= 0xFB1D && cp <= 0xFDFF) ||
          (cp >= 0xFE70 && cp <= 0xFEFF);
@@ -318,8 +286,9 @@ Layout layOut(raster::FontTable& table, const raster::LoadedFont& font, const Un
   if (!chars || count < 0) count = 0;
   count = std::min(count, raster::kMaxTextUnits);
   std::vector<std::vector<char32_t>> lines(1);
-  for (int32_t i = 0; i < count;) {
-    const char32_t cp = codePointAt(chars, count, &i);
+  const std::u16string_view text(chars ? chars : u"", static_cast<size_t>(count));
+  for (size_t i = 0; i < text.size();) {
+    const char32_t cp = core::nextCodePoint(text, i);
     if (cp == '\n') {
       lines.emplace_back();
     } else if (cp != '\r' && cp != 0) {  // a NUL would end the glyph string
@@ -343,7 +312,7 @@ Layout layOut(raster::FontTable& table, const raster::LoadedFont& font, const Un
       if (line.runs.empty() || line.runs.back().font != fontIndex) {
         line.runs.push_back(Run{fontIndex, {}, 0});
       }
-      appendUtf8(line.runs.back().utf8, cp);
+      core::appendUtf8(line.runs.back().utf8, cp);
     }
   }
   for (Line& line : layout.lines) {
