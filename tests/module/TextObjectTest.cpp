@@ -1,13 +1,10 @@
 // The CuxText draw(II)V native through the VM stand-in: its records, the border rule, the clip
-// state it leaves behind, null references, and its record against the VM's class.
+// state it leaves behind and null references.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "records/GraphicsRecord.h"
-#include "records/TextRecord.h"
 #include "support/ModuleFixture.h"
-#include "support/RecordLayout.h"
 
 namespace zelmo::test {
 namespace {
@@ -93,27 +90,6 @@ TEST_F(TextObjectTest, ClipStateSurvivesAServiceThatChangesIt) {
   service.setClipArea(5, 6, 70, 80, 3);
   draw();
   EXPECT_EQ(service.clip(), (std::vector<int32_t>{5, 6, 70, 80}));
-}
-
-TEST_F(TextObjectTest, RecordAgreesWithTheManagedClass) {
-  namespace g = GraphicsFields;
-  namespace t = TextFields;
-  expectLayoutAgrees(vm, kText,
-                     {{"x1", g::x1.offset},
-                      {"y2", g::y2.offset},
-                      {"fillColor", g::fillColor.offset},
-                      {"backColor", g::backColor.offset},
-                      {"lineColor", g::lineColor.offset},
-                      {"lineStyle", g::lineStyle.offset},
-                      {"lineWidth", g::lineWidth.offset},
-                      {"textThirdColor", t::textThirdColor.offset},
-                      {"textMode", t::textMode.offset},
-                      {"text", t::text.offset},
-                      {"textFont", t::textFont.offset},
-                      {"textOption2", t::textOption2.offset},
-                      {"textOption6", t::textOption6.offset},
-                      {"textOption7", t::textOption7.offset},
-                      {"textOption1", t::textOption1.offset}});
 }
 
 }  // namespace
