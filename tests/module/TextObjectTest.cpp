@@ -14,14 +14,10 @@ constexpr const char* kText = "uxclasses/graphics/CuxText";
 class TextObjectTest : public ModuleTest {
  protected:
   TextObjectTest() {
-    const std::pair<const char*, int32_t> ints[] = {
-        {"x1", 10},       {"y1", 20},       {"x2", 109},           {"y2", 59},     {"fillColor", 1},
-        {"backColor", 2}, {"lineColor", 3}, {"textThirdColor", 4}, {"textMode", 5}};
-    for (const auto& [name, value] : ints) vm.setInt(object, name, value);
-    const std::pair<const char*, int8_t> bytes[] = {{"textOption1", 6}, {"textOption2", 7},
-                                                    {"textOption6", 8}, {"textOption7", 9},
-                                                    {"lineWidth", 2},   {"lineStyle", 1}};
-    for (const auto& [name, value] : bytes) vm.setByte(object, name, value);
+    setFields(object,
+              "x1 y1 x2 y2 fillColor backColor lineColor textThirdColor textMode textOption1 "
+              "textOption2 textOption6 textOption7 lineWidth lineStyle",
+              {10, 20, 109, 59, 1, 2, 3, 4, 5, 6, 7, 8, 9, 2, 1});
     vm.setRef(object, "text", vm.newStringUtf8("Tank"));
     const jref font = vm.newObject("uxclasses/graphics/CuxFont");
     vm.setInt(font, "fontHandle", 77);
