@@ -77,14 +77,5 @@ TEST(ModuleFile, CarriesTheVersionMarker) {
   EXPECT_NE(bytes.find(std::string("##DLM_AppVersion##6.2.9.34") + '\0'), std::string::npos);
 }
 
-TEST(ModuleFile, AMissingModuleNamesThePathItTried) {
-  try {
-    vm::Module missing("/nonexistent/ZelmoGraphics.dlm");
-    FAIL() << "loaded a module that does not exist";
-  } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find("/nonexistent/ZelmoGraphics.dlm"), std::string::npos);
-  }
-}
-
 }  // namespace
 }  // namespace zelmo::test

@@ -136,25 +136,19 @@ TEST(PanelCommandLine, HelpPrintsUsageAndSucceeds) {
   EXPECT_NE(run.out.find("--list-natives"), std::string::npos);
 }
 
-TEST(PanelModule, MissingModuleNamesThePathTriedAndExitsWith3) {
-  const std::string path = "/nonexistent/dir/ZelmoGraphics.dlm";
-  const fs::path screen = workDir() / "screen.json";
-  std::ofstream(screen) << R"({"width": 4, "height": 4})";
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--list-natives", "--module", path},
-           {screen.string(), "-o", (workDir() / "out.png").string(), "--module", path}}) {
-    const PanelRun run = runPanel(args);
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
-  }
-}
-
-TEST(PanelModule, UnloadableModuleIsReportedNotCrashedOn) {
-  const fs::path fake = workDir() / "ZelmoGraphics.dlm";
+// A module that is missing or is no shared object is reported with its path, not crashed on.
+TEST(PanelModule, MissingOrUnloadableModuleNamesThePathAndExitsWith3) {
+  const fs::path fake = workDir() / "ZelmoGraphics.dlm", screen = workDir() / "screen.json";
   std::ofstream(fake) << "not a shared object";
-  const PanelRun run = runPanel({"--list-natives", "--module", fake.string()});
-  EXPECT_EQ(run.exitCode, 3);
-  EXPECT_NE(run.err.find(fake.string()), std::string::npos) << run.err;
+  std::ofstream(screen) << R"({"width": 4, "height": 4})";
+  for (const std::string& path : {std::string("/nonexistent/dir/ZelmoGraphics.dlm"), fake.string()})
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--list-natives", "--module", path},
+             {screen.string(), "-o", (workDir() / "out.png").string(), "--module", path}}) {
+      const PanelRun run = runPanel(args);
+      EXPECT_EQ(run.exitCode, 3);
+      EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+    }
 }
 
 class PanelListNatives : public ModuleTest {};
@@ -169,7 +163,8 @@ TEST_F(PanelListNatives, PrintsEveryRegistrationInOrder) {
   EXPECT_NE(run.out.find("uxclasses/graphics/CuxCanvas setClip(IIII)V\n"), std::string::npos);
 }
 
-// Each malformed screen stops with exit code 2 and a message naming the place.
+// Each malformed screen stops with exit code 2 and a message naming the place: one row for each
+// check the panel makes.
 TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
   const struct {
     std::string screen;
@@ -205,12 +200,8 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
        {"calls[0]", "setClip(IIII)V"}},
       {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3]})"),
        {"calls[0] setClip(IIII)V", "4 arguments, got 3"}},
-      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V"})"),
-       {"calls[0] setClip(IIII)V", "4 arguments, got 0"}},
       {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3, 4.5]})"),
        {"calls[0] setClip(IIII)V", "argument 4", "4.5"}},
-      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, true, 3, 4]})"),
-       {"argument 2", "true"}},
       {screenWithCalls(
            R"({"class": "uxclasses/graphics/CuxCanvas", "call": "setTransform(IIFF)V", "args": [1, 2, "x", 1]})"),
        {"calls[0] setTransform(IIFF)V", "argument 3"}},
