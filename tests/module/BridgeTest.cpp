@@ -22,7 +22,7 @@ struct Observed {
   uint32_t handleValue = 0;
   std::ptrdiff_t pushed = 0;
   jref argumentSlot = 0;
-  int32_t ints[2] = {};
+  int32_t ints[4] = {};
   std::u16string text;
 } seen;
 
@@ -104,6 +104,7 @@ TEST_F(BridgeTest, DirectHandlesAreNeverPopped) {
   EXPECT_EQ(seen.pushed, 0);
 }
 
+// Bytes and booleans read the low eight bits of their slot.
 TEST_F(BridgeTest, ReferencesAndPrimitivesAreNumberedAmongTheirOwnKind) {
   const jref file = area(9);
   run(
@@ -112,24 +113,16 @@ TEST_F(BridgeTest, ReferencesAndPrimitivesAreNumberedAmongTheirOwnKind) {
         seen.storage = fieldsOf(frame.refArg(1));
         seen.ints[0] = frame.intArg(0);
         seen.ints[1] = frame.intArg(1);
+        seen.ints[2] = frame.byteArg(2);
+        seen.ints[3] = frame.boolArg(3) ? 1 : 0;
       },
-      "drawImage(Luxclasses/graphics/CuxGraphicFile;II)V", area(0),
-      {vm::Arg::ref(file), vm::Arg::i(-3), vm::Arg::i(44)});
+      "drawImage(Luxclasses/graphics/CuxGraphicFile;IIIZ)V", area(0),
+      {vm::Arg::ref(file), vm::Arg::i(-3), vm::Arg::i(44), vm::Arg::i(0x1FF), vm::Arg::z(true)});
   EXPECT_EQ(seen.storage, vm.storage(file));
   EXPECT_EQ(seen.ints[0], -3);
   EXPECT_EQ(seen.ints[1], 44);
-}
-
-TEST_F(BridgeTest, ByteAndBooleanArgumentsUseTheLowEightBits) {
-  run(
-      [] {
-        const ManagedFrame frame;
-        seen.ints[0] = frame.byteArg(0);
-        seen.ints[1] = frame.boolArg(1) ? 1 : 0;
-      },
-      "f(IZ)V", area(0), {vm::Arg::i(0x1FF), vm::Arg::z(true)});
-  EXPECT_EQ(seen.ints[0], -1);
-  EXPECT_EQ(seen.ints[1], 1);
+  EXPECT_EQ(seen.ints[2], -1);
+  EXPECT_EQ(seen.ints[3], 1);
 }
 
 TEST_F(BridgeTest, StringsAreReadInPlaceFromTheirOffsetAndCutToTheBuffer) {

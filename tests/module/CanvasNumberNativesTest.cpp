@@ -195,12 +195,11 @@ TEST_F(CanvasNumberTest, ClockUsesTheTimeZoneFetchedOnceUntilTheTimeChanges) {
   EXPECT_TRUE(shows(clock(), "10:05:09"));
 }
 
-TEST_F(CanvasNumberTest, UnknownDateCodesDrawOneBlank) {
-  for (int32_t code : {0, 13, 19}) {
-    EXPECT_EQ(drawnText("drawDateTime(IIIIIIILuxclasses/graphics/CuxFont;)V",
-                        {I(code), I(0), BOX, I(kTextColor), R(font)}),
-              simpleText(3, 55, " ", "{16711680,2147483648,0}", 1, 1));
-  }
+// Which codes are unknown is checked on the formatter; here, that the blank is drawn.
+TEST_F(CanvasNumberTest, UnknownDateCodeDrawsOneBlank) {
+  EXPECT_EQ(drawnText("drawDateTime(IIIIIIILuxclasses/graphics/CuxFont;)V",
+                      {I(13), I(0), BOX, I(kTextColor), R(font)}),
+            simpleText(3, 55, " ", "{16711680,2147483648,0}", 1, 1));
 }
 
 #undef BOX

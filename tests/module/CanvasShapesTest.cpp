@@ -23,11 +23,8 @@ class CanvasShapesTest : public ModuleTest {
   // Width, style and pattern have bits above 16, so each call shows how wide it takes them:
   // width 65538 / 2 / 2, style 65795 / 259 / 3, pattern 65793 / 257 / 1 on 32 / 16 / 8 bits.
   CanvasShapesTest() {
-    vm.setInt(canvas, "color", 11);
-    vm.setInt(canvas, "backColor", 22);
-    vm.setInt(canvas, "fillPattern", 0x10101);
-    vm.setInt(canvas, "lineWidth", 0x10002);
-    vm.setInt(canvas, "lineStyle", 0x10103);
+    setFields(canvas, "color backColor fillPattern lineWidth lineStyle",
+              {11, 22, 0x10101, 0x10002, 0x10103});
   }
 
   Calls draw(const char* signature, const Args& args, jref self) {

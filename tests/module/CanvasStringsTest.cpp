@@ -62,11 +62,8 @@ const std::vector<Overload> kOverloads = {
 class CanvasStringsTest : public ModuleTest {
  protected:
   CanvasStringsTest() {
-    vm.setInt(canvas, "color", 7);
-    vm.setInt(canvas, "backColor", 8);
-    vm.setInt(canvas, "textThirdColor", 9);
-    vm.setInt(canvas, "textOption", 0x305);  // only the low byte is passed
-    vm.setInt(canvas, "fontHandle", 42);
+    // Only the low byte of textOption is passed.
+    setFields(canvas, "color backColor textThirdColor textOption fontHandle", {7, 8, 9, 0x305, 42});
     vm.setInt(font, "fontHandle", 77);
   }
 

@@ -1,12 +1,10 @@
-// CuxFont natives through the VM stand-in, and the font record against the VM's class.
+// CuxFont natives through the VM stand-in.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/FatalError.h"
-#include "records/FontRecord.h"
 #include "support/ModuleFixture.h"
-#include "support/RecordLayout.h"
 
 namespace zelmo::test {
 namespace {
@@ -96,19 +94,6 @@ TEST_F(FontTest, CalcTextMetricsOfNullTextIsAFatalReportAndChangesNothing) {
   EXPECT_EQ(report.message, "CuxFont :: Unexpected null character");
   EXPECT_TRUE(drawn().empty());
   EXPECT_EQ(vm.getInt(font, "textWidth"), 11);
-}
-
-TEST_F(FontTest, RecordAgreesWithTheManagedClass) {
-  namespace f = FontFields;
-  expectLayoutAgrees(vm, kFont,
-                     {{"fontName", f::fontName.offset},
-                      {"fontHandle", f::fontHandle.offset},
-                      {"textWidth", f::textWidth.offset},
-                      {"textHeight", f::textHeight.offset},
-                      {"textMetric3", f::textMetric3.offset},
-                      {"fontOption1", f::fontOption1.offset},
-                      {"fontOption2", f::fontOption2.offset},
-                      {"fontOption3", f::fontOption3.offset}});
 }
 
 }  // namespace

@@ -1,27 +1,31 @@
 // The module's record offsets against the VM stand-in's class layouts: every field the module
-// reads, on every class that has it, is set by name in the VM and read through the offset.
+// reads, on every class that has it (shapes, text, font), is set by name in the VM and read back
+// at the module's offset and width.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"
 #include "records/ShapeRecords.h"
+#include "records/TextRecord.h"
 #include "vm/ManagedLibrary.h"
 #include "vm/Vm.h"
 
 namespace zelmo::test {
 namespace {
 
-// A field as the module reads it: its offset and whether it is a byte.
+// A field as the module reads it: its offset and width.
 struct Offset {
   const char* name;
   uint32_t offset;
-  bool byte;
+  size_t size;
 };
 template <typename T>
 Offset at(const char* name, Field<T> f) {
-  return {name, f.offset, sizeof(T) == 1};
+  return {name, f.offset, sizeof(T)};
 }
 
 std::vector<Offset> common() {
@@ -53,9 +57,7 @@ std::vector<Offset> operator+(std::vector<Offset> a, const std::vector<Offset>& 
 
 struct ClassLayout {
   const char* className;
-  std::vector<Offset> fields;         // besides the common part
-  const char* pointsField = nullptr;  // an int[] reference, when the class has one
-  uint32_t pointsOffset = 0;
+  std::vector<Offset> fields;
 };
 
 std::vector<ClassLayout> layouts() {
@@ -63,6 +65,7 @@ std::vector<ClassLayout> layouts() {
   namespace r = RectangleFields;
   namespace p = PolygonFields;
   namespace b = BezierFields;
+  namespace t = TextFields;
   const std::vector<Offset> arc = {
       at("arcX1", a::arcX1), at("arcX2", a::arcX2),   at("arcY1", a::arcY1),
       at("arcY2", a::arcY2), at("startX", a::startX), at("startY", a::startY),
@@ -76,47 +79,56 @@ std::vector<ClassLayout> layouts() {
            level(r::level)},
       {a::kClassName, arc},
       {PieFields::kClassName, arc + level(PieFields::level)},
-      {p::kClassName,
-       std::vector<Offset>{at("pointCount", p::pointCount), at("fillFlag", p::fillFlag)} +
-           level(p::level),
-       "points", p::points.offset},
+      {p::kClassName, std::vector<Offset>{at("pointCount", p::pointCount),
+                                          at("fillFlag", p::fillFlag), at("points", p::points)} +
+                          level(p::level)},
       {b::kClassName,
-       {at("pointCount", b::pointCount), at("lineEnd", b::lineEnd)},
-       "points",
-       b::points.offset},
+       {at("pointCount", b::pointCount), at("lineEnd", b::lineEnd), at("points", b::points)}},
+      {"uxclasses/graphics/CuxText",
+       {at("textThirdColor", t::textThirdColor), at("textMode", t::textMode), at("text", t::text),
+        at("textFont", t::textFont), at("textOption2", t::textOption2),
+        at("textOption6", t::textOption6), at("textOption7", t::textOption7),
+        at("textOption1", t::textOption1)}},
   };
 }
 
-// Every field gets a value of its own, so a wrong offset reads a neighbour's value or a
-// placeholder's zero.
+// Every field gets a value of its own (references a fresh object), so a wrong offset reads a
+// neighbour's value or a placeholder's zero; the module's width must match the VM's type.
+void expectAgrees(vm::Vm& vm, const char* className, const std::vector<Offset>& fields) {
+  const jref object = vm.newObject(className);
+  std::vector<uint32_t> values;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    const char* name = fields[i].name;
+    const char type = vm.fieldOf(object, name).type.at(0);
+    uint32_t value = 0x01000001u * static_cast<uint32_t>(i + 1);
+    if (type == 'B' || type == 'Z') {
+      vm.setByte(object, name, static_cast<int8_t>(value));
+      value &= 0xFF;
+    } else if (type == 'I') {
+      vm.setInt(object, name, static_cast<int32_t>(value));
+    } else {
+      vm.setRef(object, name, value = vm.newStringUtf8(name));
+    }
+    EXPECT_EQ(fields[i].size, type == 'B' || type == 'Z' ? 1u : 4u) << className << "." << name;
+    values.push_back(value);
+  }
+  for (size_t i = 0; i < fields.size(); ++i) {
+    uint32_t read = 0;
+    std::memcpy(&read, vm.storage(object) + fields[i].offset, fields[i].size);
+    EXPECT_EQ(read, values[i]) << className << "." << fields[i].name;
+  }
+}
+
 TEST(RecordLayout, ModuleOffsetsMatchTheManagedClasses) {
   vm::Vm vm;
   vm::defineManagedLibrary(vm);
-  for (const ClassLayout& cls : layouts()) {
-    const std::vector<Offset> fields = common() + cls.fields;
-    const jref object = vm.newObject(cls.className);
-    const auto valueOf = [](size_t i) { return static_cast<int32_t>(0x01000001 * (i + 1)); };
-    for (size_t i = 0; i < fields.size(); ++i) {
-      if (fields[i].byte) {
-        vm.setByte(object, fields[i].name, static_cast<int8_t>(valueOf(i)));
-      } else {
-        vm.setInt(object, fields[i].name, valueOf(i));
-      }
-    }
-    const jref array = vm.newIntArray(std::vector<int32_t>{1, 2});
-    if (cls.pointsField) vm.setRef(object, cls.pointsField, array);
-
-    const std::byte* storage = vm.storage(object);
-    for (size_t i = 0; i < fields.size(); ++i) {
-      const int32_t read = fields[i].byte ? ByteField{fields[i].offset}.read(storage)
-                                          : IntField{fields[i].offset}.read(storage);
-      const int32_t expected = fields[i].byte ? static_cast<int8_t>(valueOf(i)) : valueOf(i);
-      EXPECT_EQ(read, expected) << cls.className << "." << fields[i].name;
-    }
-    if (cls.pointsField) {
-      EXPECT_EQ(RefField{cls.pointsOffset}.read(storage), array) << cls.className;
-    }
-  }
+  for (const ClassLayout& cls : layouts()) expectAgrees(vm, cls.className, common() + cls.fields);
+  namespace f = FontFields;
+  expectAgrees(vm, "uxclasses/graphics/CuxFont",
+               {at("fontName", f::fontName), at("fontHandle", f::fontHandle),
+                at("textWidth", f::textWidth), at("textHeight", f::textHeight),
+                at("textMetric3", f::textMetric3), at("fontOption1", f::fontOption1),
+                at("fontOption2", f::fontOption2), at("fontOption3", f::fontOption3)});
 }
 
 }  // namespace

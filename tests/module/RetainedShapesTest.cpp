@@ -12,7 +12,6 @@ namespace zelmo::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-using Values = std::initializer_list<std::pair<const char*, int32_t>>;
 
 constexpr const char* kEllipse = "uxclasses/graphics/CuxEllipse";
 constexpr const char* kRectangle = "uxclasses/graphics/CuxRectangle";
@@ -25,65 +24,42 @@ constexpr int32_t kLayer = 5;
 
 class RetainedShapesTest : public ModuleTest {
  protected:
-  void ints(jref s, Values values) {
-    for (const auto& [name, v] : values) vm.setInt(s, name, v);
-  }
-  void bytes(jref s, Values values) {
-    for (const auto& [name, v] : values) vm.setByte(s, name, static_cast<int8_t>(v));
-  }
-
   // A shape on the box (x1, y1, x2, y2) with fill colour 100, back colour 7, line colour 200
   // (small values keep the expected lines readable), solid fill, a 2-pixel solid outline.
   jref shape(const char* className, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const jref s = vm.newObject(className);
-    ints(s, {{"x1", x1},
-             {"y1", y1},
-             {"x2", x2},
-             {"y2", y2},
-             {"fillColor", 100},
-             {"backColor", 7},
-             {"lineColor", 200}});
-    bytes(s, {{"lineStyle", 1}, {"lineWidth", 2}, {"fillPattern", 1}});
+    setFields(s, "x1 y1 x2 y2 fillColor backColor lineColor lineStyle lineWidth fillPattern",
+              {x1, y1, x2, y2, 100, 7, 200, 1, 2, 1});
     return s;
   }
   jref rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const jref r = shape(kRectangle, x1, y1, x2, y2);
-    ints(r, {{"rectWidth", x2 - x1 + 1},
-             {"rectHeight", y2 - y1 + 1},
-             {"cornerRadiusX", 4},
-             {"cornerRadiusY", 6}});
-    bytes(r, {{"rounded", 1}});
+    setFields(r, "rectWidth rectHeight cornerRadiusX cornerRadiusY rounded",
+              {x2 - x1 + 1, y2 - y1 + 1, 4, 6, 1});
     return r;
   }
   // An arc or pie on the ellipse (1, 3)-(201, 103), which is stored x1, x2, y1, y2.
   jref sector(const char* className, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const jref s = shape(className, x1, y1, x2, y2);
-    ints(s, {{"arcX1", 1},
-             {"arcX2", 201},
-             {"arcY1", 3},
-             {"arcY2", 103},
-             {"startX", 201},
-             {"startY", 53},
-             {"endX", 101},
-             {"endY", 3}});
-    bytes(s, {{"arcFlag", 1}});
+    setFields(s, "arcX1 arcX2 arcY1 arcY2 startX startY endX endY arcFlag",
+              {1, 201, 3, 103, 201, 53, 101, 3, 1});
     return s;
   }
   jref withPoints(const char* className, std::vector<int32_t> xy, int32_t pointCount) {
     const jref s = shape(className, 0, 0, 10, 8);
     vm.setRef(s, "points", vm.newIntArray(xy));
     vm.setInt(s, "pointCount", pointCount);
-    bytes(s, {{std::string_view(className) == kPolygon ? "fillFlag" : "lineEnd", 1}});
+    setFields(s, std::string_view(className) == kPolygon ? "fillFlag" : "lineEnd", {1});
     return s;
   }
   jref triangle() { return withPoints(kPolygon, {0, 0, 10, 0, 5, 8}, 3); }
 
   void setLevel(jref s, int32_t directionH, int32_t directionV, int32_t percentH, int32_t percentV,
                 int32_t backPattern = 3) {
-    ints(s, {{"levelBackColor", 50}, {"levelPercentH", percentH}, {"levelPercentV", percentV}});
-    bytes(s, {{"levelBackPattern", backPattern},
-              {"levelDirectionH", directionH},
-              {"levelDirectionV", directionV}});
+    setFields(s,
+              "levelBackColor levelPercentH levelPercentV levelBackPattern levelDirectionH "
+              "levelDirectionV",
+              {50, percentH, percentV, backPattern, directionH, directionV});
   }
 
   Lines draw(jref s) {
@@ -127,7 +103,7 @@ TEST_F(RetainedShapesTest, EllipseGaugeDrawsEmptyLookThenFilledPartUnderTheLevel
 
 TEST_F(RetainedShapesTest, NegativeBytesCountAsNoneButPassOnAsTheirWidthDemands) {
   const jref e = shape(kEllipse, 10, 20, 110, 220);
-  bytes(e, {{"fillPattern", -1}});
+  setFields(e, "fillPattern", {-1});
   setLevel(e, 1, 0, 30, 0, -1);
   // levelBackPattern is an unsigned byte; a negative fillPattern fills nothing.
   EXPECT_EQ(draw(e), gauge({"osGXfillEllipse(10,20,110,220,50,255,7)",
@@ -135,12 +111,12 @@ TEST_F(RetainedShapesTest, NegativeBytesCountAsNoneButPassOnAsTheirWidthDemands)
                            "10,20,40,220", {"osGXdrawEllipse(10,20,110,220,200,1,2,7)"}));
 
   const jref r = rectangle(10, 20, 110, 220);  // 32-bit width and style: sign-extended
-  bytes(r, {{"lineWidth", -1}, {"lineStyle", -2}});
+  setFields(r, "lineWidth lineStyle", {-1, -2});
   setLevel(r, 1, 0, 50, 0, 0);
   EXPECT_EQ(draw(r).front(), "osGXdrawRectangle(10,20,110,220,-1,-2,200,7,1,4,6)");
 
   const jref p = sector(kPie, 10, 20, 110, 70);  // byte attributes: the low byte
-  bytes(p, {{"lineWidth", -1}, {"lineStyle", -2}, {"fillPattern", -3}});
+  setFields(p, "lineWidth lineStyle fillPattern", {-1, -2, -3});
   EXPECT_EQ(draw(p), Lines{"osGXpie(5,{1,3,201,103},{201,53,101,3},{200,7,100},{255,254,253,1},"
                            "{10,20,110,70},true)"});
 }
@@ -161,11 +137,11 @@ TEST_F(RetainedShapesTest, OutlineWithoutWidthIsDroppedOnlyWithoutAFillLevel) {
   EXPECT_EQ(draw(r), (Lines{"osGXfillRectangle(10,20,110,220,2,100,1,7,1,4,6)",
                             "osGXdrawRectangle(10,20,110,220,2,1,200,7,1,4,6)"}));
   for (const auto& [width, style] : {std::pair{0, 1}, {-1, 1}, {2, 0}, {2, -3}}) {
-    bytes(r, {{"lineWidth", width}, {"lineStyle", style}});
+    setFields(r, "lineWidth lineStyle", {width, style});
     EXPECT_EQ(draw(r), Lines{"osGXfillRectangle(10,20,110,220," + std::to_string(width) +
                              ",100,1,7,1,4,6)"});
   }
-  bytes(r, {{"lineWidth", 0}, {"lineStyle", 1}});
+  setFields(r, "lineWidth lineStyle", {0, 1});
   setLevel(r, 3, 12, 30, 25);  // from the right and from the top
   const std::string outline = "osGXdrawRectangle(10,20,110,220,0,1,200,7,1,4,6)";
   EXPECT_EQ(draw(r),
@@ -175,7 +151,7 @@ TEST_F(RetainedShapesTest, OutlineWithoutWidthIsDroppedOnlyWithoutAFillLevel) {
 
 TEST_F(RetainedShapesTest, ArcHandsReorderedEllipseEndsAndBoundsOrIsALineWhenFlat) {
   const jref a = sector(kArc, 10, 20, 110, 70);
-  bytes(a, {{"lineStyle", -2}, {"lineWidth", -3}});  // style unsigned, width sign-extended
+  setFields(a, "lineStyle lineWidth", {-2, -3});  // style unsigned, width sign-extended
   EXPECT_EQ(draw(a),
             Lines{"osGXdrawArc({1,3,201,103},{201,53,101,3},200,7,254,-3,{10,20,110,70},true)"});
   EXPECT_EQ(draw(sector(kArc, 10, 20, 110, 20)), Lines{"osGXdrawLine(10,20,110,20,2,1,200,7,0)"});
@@ -187,7 +163,7 @@ TEST_F(RetainedShapesTest, PieGaugeDrawsEmptyLookUnclippedThenNormalLookClipped)
   const std::string tail = ",{10,20,110,220},true)";
   EXPECT_EQ(draw(p), Lines{head + "{200,7,100},{2,1,1,1}" + tail});
   setLevel(p, 2, 0, 30, 0);
-  bytes(p, {{"fillPattern", 0}});  // passed on: the pie tests no pattern
+  setFields(p, "fillPattern", {0});  // passed on: the pie tests no pattern
   EXPECT_EQ(draw(p), gauge({head + "{200,7,50},{2,1,3,1}" + tail}, "45,20,75,220",
                            {head + "{200,7,100},{2,1,0,1}" + tail}));
 }
@@ -238,7 +214,7 @@ TEST_F(RetainedShapesTest, SolidPolygonWithoutOutlineGetsAHairlineInItsFillColou
   for (const auto& c : cases) {
     const jref p = triangle();
     vm.setInt(p, "lineColor", c.lineColor);
-    bytes(p, {{"lineStyle", c.lineStyle}});
+    setFields(p, "lineStyle", {c.lineStyle});
     EXPECT_EQ(draw(p), (Lines{fill, hairline})) << c.lineColor << "/" << c.lineStyle;
     setLevel(p, 0, 4, 0, 50, 0);
     EXPECT_EQ(draw(p), gauge({hairline}, "0,4,10,8", {fill, hairline}));
@@ -246,15 +222,15 @@ TEST_F(RetainedShapesTest, SolidPolygonWithoutOutlineGetsAHairlineInItsFillColou
   // Not solid: the outline in lineColor, passed on even when it has bit 31; none without style.
   const jref p = triangle();
   vm.setInt(p, "lineColor", kNone);
-  bytes(p, {{"fillPattern", 2}});
+  setFields(p, "fillPattern", {2});
   EXPECT_EQ(draw(p).back(), "osGXdrawPolygon(3,[[0,0],[10,0],[5,8]],2,2147483648,7,1)");
-  bytes(p, {{"lineStyle", 0}});
+  setFields(p, "lineStyle", {0});
   EXPECT_EQ(draw(p).size(), 1u);
 }
 
 TEST_F(RetainedShapesTest, PolygonGaugeOutlinesTwiceEvenWithoutLineWidth) {
   const jref p = triangle();
-  bytes(p, {{"lineWidth", 0}, {"fillPattern", 4}, {"fillFlag", 0}});
+  setFields(p, "lineWidth fillPattern fillFlag", {0, 4, 0});
   setLevel(p, 16, 0, 100, 0);  // right half, from the centre
   const std::string outline = "osGXdrawPolygon(3,[[0,0],[10,0],[5,8]],0,200,7,1)";
   EXPECT_EQ(draw(p),

@@ -1,13 +1,10 @@
 // The CuxText draw(II)V native through the VM stand-in: its records, the border rule, the clip
-// state it leaves behind, null references, and its record against the VM's class.
+// state it leaves behind and null references.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "records/GraphicsRecord.h"
-#include "records/TextRecord.h"
 #include "support/ModuleFixture.h"
-#include "support/RecordLayout.h"
 
 namespace zelmo::test {
 namespace {
@@ -17,14 +14,10 @@ constexpr const char* kText = "uxclasses/graphics/CuxText";
 class TextObjectTest : public ModuleTest {
  protected:
   TextObjectTest() {
-    const std::pair<const char*, int32_t> ints[] = {
-        {"x1", 10},       {"y1", 20},       {"x2", 109},           {"y2", 59},     {"fillColor", 1},
-        {"backColor", 2}, {"lineColor", 3}, {"textThirdColor", 4}, {"textMode", 5}};
-    for (const auto& [name, value] : ints) vm.setInt(object, name, value);
-    const std::pair<const char*, int8_t> bytes[] = {{"textOption1", 6}, {"textOption2", 7},
-                                                    {"textOption6", 8}, {"textOption7", 9},
-                                                    {"lineWidth", 2},   {"lineStyle", 1}};
-    for (const auto& [name, value] : bytes) vm.setByte(object, name, value);
+    setFields(object,
+              "x1 y1 x2 y2 fillColor backColor lineColor textThirdColor textMode textOption1 "
+              "textOption2 textOption6 textOption7 lineWidth lineStyle",
+              {10, 20, 109, 59, 1, 2, 3, 4, 5, 6, 7, 8, 9, 2, 1});
     vm.setRef(object, "text", vm.newStringUtf8("Tank"));
     const jref font = vm.newObject("uxclasses/graphics/CuxFont");
     vm.setInt(font, "fontHandle", 77);
@@ -93,27 +86,6 @@ TEST_F(TextObjectTest, ClipStateSurvivesAServiceThatChangesIt) {
   service.setClipArea(5, 6, 70, 80, 3);
   draw();
   EXPECT_EQ(service.clip(), (std::vector<int32_t>{5, 6, 70, 80}));
-}
-
-TEST_F(TextObjectTest, RecordAgreesWithTheManagedClass) {
-  namespace g = GraphicsFields;
-  namespace t = TextFields;
-  expectLayoutAgrees(vm, kText,
-                     {{"x1", g::x1.offset},
-                      {"y2", g::y2.offset},
-                      {"fillColor", g::fillColor.offset},
-                      {"backColor", g::backColor.offset},
-                      {"lineColor", g::lineColor.offset},
-                      {"lineStyle", g::lineStyle.offset},
-                      {"lineWidth", g::lineWidth.offset},
-                      {"textThirdColor", t::textThirdColor.offset},
-                      {"textMode", t::textMode.offset},
-                      {"text", t::text.offset},
-                      {"textFont", t::textFont.offset},
-                      {"textOption2", t::textOption2.offset},
-                      {"textOption6", t::textOption6.offset},
-                      {"textOption7", t::textOption7.offset},
-                      {"textOption1", t::textOption1.offset}});
 }
 
 }  // namespace

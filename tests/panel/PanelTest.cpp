@@ -91,24 +91,31 @@ std::vector<Json> traceOf(const fs::path& path) {
   return calls;
 }
 
-// 0xRRGGBB of one pixel of a PNG written by the panel (opaque, as layer 0 is).
-class Png {
- public:
-  explicit Png(const fs::path& path)
-      : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
-  ~Png() { cairo_surface_destroy(surface_); }
-  bool ok() const { return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS; }
-  int width() const { return cairo_image_surface_get_width(surface_); }
-  int height() const { return cairo_image_surface_get_height(surface_); }
-  uint32_t rgb(int x, int y) const {
-    const unsigned char* row =
-        cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_);
-    return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
-  }
-
- private:
-  cairo_surface_t* surface_;
+// A pixel a PNG written by the panel must have, as 0xRRGGBB (layer 0 is opaque).
+struct Probe {
+  int x, y;
+  uint32_t rgb;
+  const char* what;
 };
+
+// Reads the PNG back; checks its size when `width` is given, then each probe.
+void expectPng(const fs::path& path, const std::vector<Probe>& probes, int width = 0,
+               int height = 0) {
+  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+  EXPECT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS) << path;
+  if (width) {
+    EXPECT_EQ(cairo_image_surface_get_width(png), width);
+    EXPECT_EQ(cairo_image_surface_get_height(png), height);
+  }
+  const unsigned char* data = cairo_image_surface_get_data(png);
+  for (const Probe& p : probes) {
+    ASSERT_NE(data, nullptr);
+    const auto* row = data + p.y * cairo_image_surface_get_stride(png);
+    EXPECT_EQ(reinterpret_cast<const uint32_t*>(row)[p.x] & 0xFFFFFF, p.rgb)
+        << p.what << " at " << p.x << "," << p.y;
+  }
+  cairo_surface_destroy(png);
+}
 
 constexpr const char* kCanvasObject =
     R"({"id": "c", "class": "uxclasses/graphics/CuxCanvas", "fields": {"layer": 0}})";
@@ -136,25 +143,19 @@ TEST(PanelCommandLine, HelpPrintsUsageAndSucceeds) {
   EXPECT_NE(run.out.find("--list-natives"), std::string::npos);
 }
 
-TEST(PanelModule, MissingModuleNamesThePathTriedAndExitsWith3) {
-  const std::string path = "/nonexistent/dir/ZelmoGraphics.dlm";
-  const fs::path screen = workDir() / "screen.json";
-  std::ofstream(screen) << R"({"width": 4, "height": 4})";
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--list-natives", "--module", path},
-           {screen.string(), "-o", (workDir() / "out.png").string(), "--module", path}}) {
-    const PanelRun run = runPanel(args);
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
-  }
-}
-
-TEST(PanelModule, UnloadableModuleIsReportedNotCrashedOn) {
-  const fs::path fake = workDir() / "ZelmoGraphics.dlm";
+// A module that is missing or is no shared object is reported with its path, not crashed on.
+TEST(PanelModule, MissingOrUnloadableModuleNamesThePathAndExitsWith3) {
+  const fs::path fake = workDir() / "ZelmoGraphics.dlm", screen = workDir() / "screen.json";
   std::ofstream(fake) << "not a shared object";
-  const PanelRun run = runPanel({"--list-natives", "--module", fake.string()});
-  EXPECT_EQ(run.exitCode, 3);
-  EXPECT_NE(run.err.find(fake.string()), std::string::npos) << run.err;
+  std::ofstream(screen) << R"({"width": 4, "height": 4})";
+  for (const std::string& path : {std::string("/nonexistent/dir/ZelmoGraphics.dlm"), fake.string()})
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--list-natives", "--module", path},
+             {screen.string(), "-o", (workDir() / "out.png").string(), "--module", path}}) {
+      const PanelRun run = runPanel(args);
+      EXPECT_EQ(run.exitCode, 3);
+      EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+    }
 }
 
 class PanelListNatives : public ModuleTest {};
@@ -169,7 +170,8 @@ TEST_F(PanelListNatives, PrintsEveryRegistrationInOrder) {
   EXPECT_NE(run.out.find("uxclasses/graphics/CuxCanvas setClip(IIII)V\n"), std::string::npos);
 }
 
-// Each malformed screen stops with exit code 2 and a message naming the place.
+// Each malformed screen stops with exit code 2 and a message naming the place: one row for each
+// check the panel makes.
 TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
   const struct {
     std::string screen;
@@ -205,12 +207,8 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
        {"calls[0]", "setClip(IIII)V"}},
       {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3]})"),
        {"calls[0] setClip(IIII)V", "4 arguments, got 3"}},
-      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V"})"),
-       {"calls[0] setClip(IIII)V", "4 arguments, got 0"}},
       {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3, 4.5]})"),
        {"calls[0] setClip(IIII)V", "argument 4", "4.5"}},
-      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, true, 3, 4]})"),
-       {"argument 2", "true"}},
       {screenWithCalls(
            R"({"class": "uxclasses/graphics/CuxCanvas", "call": "setTransform(IIFF)V", "args": [1, 2, "x", 1]})"),
        {"calls[0] setTransform(IIFF)V", "argument 3"}},
@@ -356,31 +354,21 @@ TEST_F(PanelExample, RendersTheScreenAndTracesEveryDrawingCall) {
 
 TEST_F(PanelExample, PixelsShowTheScreen) {
   ASSERT_EQ(run_.exitCode, 0) << run_.err;
-  const Png png(png_);
-  ASSERT_TRUE(png.ok());
-  EXPECT_EQ(png.width(), 800);
-  EXPECT_EQ(png.height(), 480);
-  const struct {
-    int x, y;
-    uint32_t rgb;
-    const char* what;
-  } probes[] = {
-      {3, 240, 0xD5DBE1, "background"},
-      {400, 20, 0x1F3A5F, "title bar"},
-      {110, 185, 0xFFFFFF, "tank A above its clipped liquid"},
-      {110, 190, 0x2E7DD7, "tank A liquid"},
-      {530, 250, 0xFFFFFF, "tank B above its clipped liquid"},
-      {530, 270, 0x2E7DD7, "tank B liquid"},
-      {310, 275, 0x3CB371, "pump body"},
-      {305, 300, 0xFFFFFF, "pump arrow"},
-      {410, 80, 0xE74C3C, "valve"},
-      {30, 441, 0x2E86C1, "active button face"},
-      {60, 415, 0x85C1E9, "active button light band"},
-      {60, 468, 0x1B4F72, "active button shadow band"},
-      {665, 317, 0xF4F6F8, "trend curve cut off outside its clip box"},
-  };
-  for (const auto& p : probes)
-    EXPECT_EQ(png.rgb(p.x, p.y), p.rgb) << p.what << " at " << p.x << "," << p.y;
+  expectPng(png_,
+            {
+                {3, 240, 0xD5DBE1, "background"},
+                {400, 20, 0x1F3A5F, "title bar"},
+                {110, 185, 0xFFFFFF, "tank A above its clipped liquid"},
+                {110, 190, 0x2E7DD7, "tank A liquid"},
+                {310, 275, 0x3CB371, "pump body"},
+                {305, 300, 0xFFFFFF, "pump arrow"},
+                {410, 80, 0xE74C3C, "valve"},
+                {30, 441, 0x2E86C1, "active button face"},
+                {60, 415, 0x85C1E9, "active button light band"},
+                {60, 468, 0x1B4F72, "active button shadow band"},
+                {665, 317, 0xF4F6F8, "trend curve cut off outside its clip box"},
+            },
+            800, 480);
 }
 
 // The other example screens render without a complaint; the tank farm's fill levels stop on the
@@ -390,22 +378,14 @@ TEST(PanelExamples, TankFarmFillLinesSitWhereTheLevelsSay) {
   const PanelRun run =
       runPanel({ZELMO_SOURCE_DIR "/examples/screens/tank-farm.json", "-o", png.string()});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const Png picture(png);
-  ASSERT_TRUE(picture.ok());
-  const struct {
-    int x, y;
-    uint32_t rgb;
-    const char* what;
-  } probes[] = {
-      // Tank T1 (80..289, 72 % from the bottom): the liquid starts at row 139.
-      {90, 138, 0xEAF2F8, "T1 empty part just above the fill line"},
-      {90, 139, 0x2E86C1, "T1 liquid on the fill line"},
-      // Sphere T2 (96..221, 45 % from the bottom): the liquid starts at row 165.
-      {234, 164, 0xE9F7EF, "T2 empty part just above the fill line"},
-      {234, 166, 0x27AE60, "T2 liquid just below the fill line"},
-  };
-  for (const auto& p : probes)
-    EXPECT_EQ(picture.rgb(p.x, p.y), p.rgb) << p.what << " at " << p.x << "," << p.y;
+  expectPng(png, {
+                     // Tank T1 (80..289, 72 % from the bottom): the liquid starts at row 139.
+                     {90, 138, 0xEAF2F8, "T1 empty part just above the fill line"},
+                     {90, 139, 0x2E86C1, "T1 liquid on the fill line"},
+                     // Sphere T2 (96..221, 45 % from the bottom): the liquid starts at row 165.
+                     {234, 164, 0xE9F7EF, "T2 empty part just above the fill line"},
+                     {234, 166, 0x27AE60, "T2 liquid just below the fill line"},
+                 });
 }
 
 TEST(PanelExamples, TextAndNumberScreensRender) {
@@ -415,7 +395,7 @@ TEST(PanelExamples, TextAndNumberScreensRender) {
         runPanel({std::string(ZELMO_SOURCE_DIR "/examples/screens/") + screen + ".json", "-o",
                   png.string()});
     EXPECT_EQ(run.exitCode, 0) << screen << ": " << run.err;
-    EXPECT_TRUE(Png(png).ok()) << screen;
+    expectPng(png, {});
   }
 }
 

@@ -16,6 +16,19 @@ struct Ink {
   int minX = INT_MAX, minY = INT_MAX, maxX = -1, maxY = -1, pixels = 0;
 };
 
+// Where pixels other than the white background were drawn.
+Ink inkOf(const gx::RasterBackend& r, int x1 = 0, int y1 = 0, int x2 = 199, int y2 = 79) {
+  Ink out;
+  for (int y = y1; y <= y2; ++y)
+    for (int x = x1; x <= x2; ++x) {
+      if (r.pixel(x, y) == kWhitePixel) continue;
+      out.minX = std::min(out.minX, x), out.maxX = std::max(out.maxX, x);
+      out.minY = std::min(out.minY, y), out.maxY = std::max(out.maxY, y);
+      ++out.pixels;
+    }
+  return out;
+}
+
 class RasterTextTest : public ::testing::Test {
  protected:
   gx::RasterBackend raster{200, 80, 1, 0xFFFFFF};
@@ -41,17 +54,8 @@ class RasterTextTest : public ::testing::Test {
     raster.text(0, rect, TEXTCOL{0x000000, back, 0}, attributes, handle, text.data(),
                 static_cast<int32_t>(text.size()), clip);
   }
-  // Where pixels other than the white background were drawn.
   Ink ink(int x1 = 0, int y1 = 0, int x2 = 199, int y2 = 79) const {
-    Ink out;
-    for (int y = y1; y <= y2; ++y)
-      for (int x = x1; x <= x2; ++x) {
-        if (raster.pixel(x, y) == kWhitePixel) continue;
-        out.minX = std::min(out.minX, x), out.maxX = std::max(out.maxX, x);
-        out.minY = std::min(out.minY, y), out.maxY = std::max(out.maxY, y);
-        ++out.pixels;
-      }
-    return out;
+    return inkOf(raster, x1, y1, x2, y2);
   }
 };
 
@@ -99,10 +103,7 @@ TEST_F(RasterTextTest, TextIsClippedToItsRectangleWhenTextFlagIsSet) {
   const std::u16string text = u"A long label that overflows";
   free.text(0, box, TEXTCOL{0, kNone, 0}, attributes, sans, text.data(),
             static_cast<int32_t>(text.size()), false);
-  int outside = 0;
-  for (int x = 60; x < 200; ++x)
-    for (int y = 0; y < 80; ++y) outside += free.pixel(x, y) != kWhitePixel;
-  EXPECT_GT(outside, 0);
+  EXPECT_GT(inkOf(free, 60, 0, 199, 79).pixels, 0);
 }
 
 TEST_F(RasterTextTest, BackgroundColourFillsTheRectangleUnlessNone) {
@@ -129,11 +130,8 @@ TEST_F(RasterTextTest, ModeAndSimpleOptionsPlaceTheText) {
   const std::u16string digits = u"1234";
   number.simpleText(0, POINTRECT{0, 0, 199, 39}, sans, digits.data(), TEXTCOL{0, kNone, 0}, 1, 1,
                     4);
-  int minX = 999, maxX = -1;
-  for (int y = 0; y < 40; ++y)
-    for (int x = 0; x < 200; ++x)
-      if (number.pixel(x, y) != kWhitePixel) minX = std::min(minX, x), maxX = std::max(maxX, x);
-  EXPECT_NEAR((minX + maxX) / 2.0, 100, 3);  // centred
+  const Ink centred = inkOf(number, 0, 0, 199, 39);
+  EXPECT_NEAR((centred.minX + centred.maxX) / 2.0, 100, 3);
 }
 
 TEST_F(RasterTextTest, MarqueeParamScrollsTheTextLeftByThatManyPixels) {
@@ -147,11 +145,7 @@ TEST_F(RasterTextTest, MarqueeParamScrollsTheTextLeftByThatManyPixels) {
   gx::RasterBackend moved(200, 80, 1, 0xFFFFFF);
   const uint32_t same = moved.loadFont(u"DejaVu Sans:14", 0, 0, 0);
   moved.scrollMarquee(0, box, TEXTCOL{0, kNone, 0}, attributes, same, text.data(), 7, true, 5);
-  int maxX = -1;
-  for (int y = 0; y < 40; ++y)
-    for (int x = 0; x < 200; ++x)
-      if (moved.pixel(x, y) != kWhitePixel) maxX = std::max(maxX, x);
-  EXPECT_EQ(maxX, still.maxX - 5);
+  EXPECT_EQ(inkOf(moved, 0, 0, 199, 39).maxX, still.maxX - 5);
 }
 
 TEST_F(RasterTextTest, FontNamesSizesAndFallbacks) {

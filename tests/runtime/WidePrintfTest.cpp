@@ -1,7 +1,6 @@
-// The core service's wide printf, for the conversions the number and date displays use.
+// The core service's wide printf. The date layouts and the zero-padded floats it gives the
+// displays are checked through the formatters; here, the other conversions and hostile requests.
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 #include "platform/CoreServices.h"
 
@@ -14,20 +13,12 @@ std::u16string printed(const char16_t* format, auto... args) {
   return std::u16string(buffer, buffer + n);
 }
 
-TEST(WidePrintfTest, IntegerConversions) {
+TEST(WidePrintfTest, IntegerAndFloatConversions) {
   EXPECT_EQ(printed(u"%d|%u|%o", -12, 4294967295u, 8u), u"-12|4294967295|10");
-  EXPECT_EQ(printed(u"%02d:%02d:%02d", 3, 14, 7), u"03:14:07");
-  EXPECT_EQ(printed(u"%d/%02d/%02d", 2024, 3, 7), u"2024/03/07");
   EXPECT_EQ(printed(u"%x %X %5d|%-5d|", 255, 255, 42, 42), u"ff FF    42|42   |");
   EXPECT_EQ(printed(u"100%% %c", int{u'\u00e9'}), u"100% \u00e9");
-}
-
-TEST(WidePrintfTest, FloatWithWidthAndPrecisionFromArguments) {
-  EXPECT_EQ(printed(u"%0*.*f", 6, 2, 1.5), u"001.50");
-  EXPECT_EQ(printed(u"%0*.*f", 7, 2, -1.5), u"-001.50");
   EXPECT_EQ(printed(u"%0*.*f", 0, 0, 2.5), u"2");
   EXPECT_EQ(printed(u"%0*.*f", -6, 1, 1.5), u"1.5   ");  // a negative width adjusts left
-  EXPECT_EQ(printed(u"%0*.*f", 0, 0, INFINITY), u"inf");
 }
 
 TEST(WidePrintfTest, WideStringsAndOversizedRequests) {

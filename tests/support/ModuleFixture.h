@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,16 +28,27 @@ class ModuleTest : public ::testing::Test {
   }
   ~ModuleTest() override { gx::installService(nullptr); }
 
+  // Sets the named int or byte fields ("x1 y1 lineStyle") of `object` to the values in turn.
+  void setFields(jref object, const char* names, std::initializer_list<int32_t> values) {
+    std::istringstream words(names);
+    auto value = values.begin();
+    for (std::string name; words >> name; ++value) {
+      if (value == values.end()) return ADD_FAILURE() << "more names than values: " << names;
+      const char type = vm.fieldOf(object, name).type.at(0);
+      if (type == 'B' || type == 'Z') {
+        vm.setByte(object, name, static_cast<int8_t>(*value));
+      } else {
+        vm.setInt(object, name, *value);
+      }
+    }
+    EXPECT_EQ(value, values.end()) << "more values than names: " << names;
+  }
+
   // A canvas with a recognisable pen on `layer`.
   jref newCanvas(int32_t layer = 0) {
     const jref canvas = vm.newObject(kCanvas);
-    vm.setInt(canvas, "color", 0x112233);
-    vm.setInt(canvas, "backColor", 0x445566);
-    vm.setInt(canvas, "textThirdColor", 0x778899);
-    vm.setInt(canvas, "fillPattern", 1);
-    vm.setInt(canvas, "lineWidth", 2);
-    vm.setInt(canvas, "lineStyle", 3);
-    vm.setInt(canvas, "layer", layer);
+    setFields(canvas, "color backColor textThirdColor fillPattern lineWidth lineStyle layer",
+              {0x112233, 0x445566, 0x778899, 1, 2, 3, layer});
     return canvas;
   }
 

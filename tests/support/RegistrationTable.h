@@ -2,164 +2,100 @@
 // registering when every native is built.
 #pragma once
 
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace zelmo::test {
 
+// Each class with its signatures, space-separated, in registration order.
 inline const std::vector<std::pair<std::string, std::string>>& expectedRegistrations() {
-  static const std::vector<std::pair<std::string, std::string>> table = {
-      {"uxclasses/graphics/CuxArc", "draw(I)V"},
-      {"uxclasses/graphics/CuxBezier", "draw(I)V"},
-      {"uxclasses/graphics/CuxComplexObj", "draw(I)V"},
-      {"uxclasses/graphics/CuxComplexObj", "resize(IB)V"},
-      {"uxclasses/graphics/CuxComplexObj", "setPosition(II)V"},
-      {"uxclasses/graphics/CuxComplexObj", "setRotationPoint(II)V"},
-      {"uxclasses/graphics/CuxComplexObj", "rotatePoints(I)V"},
-      {"uxclasses/graphics/CuxComplexObj",
-       "updateBoundingRectangle()Luxclasses/baseclasses/CuxGraphics;"},
-      {"uxclasses/graphics/CuxEllipse", "draw(I)V"},
-      {"uxclasses/graphics/CuxFont", "calcTextMetrics(Ljava/lang/String;)V"},
-      {"uxclasses/graphics/CuxFont", "createFont()I"},
-      {"uxclasses/graphics/CuxFont", "deleteFont()V"},
-      {"uxclasses/graphics/CuxFont", "isAgfaFont()Z"},
-      {"uxclasses/graphics/CuxFont", "isTcpFont()Z"},
-      {"uxclasses/graphics/CuxGraphicFile", "draw(I)V"},
-      {"uxclasses/graphics/CuxGraphicFile", "createImage(IIIII[I)I"},
-      {"uxclasses/graphics/CuxGraphicFile", "loadImage(Ljava/lang/String;[I)I"},
-      {"uxclasses/graphics/CuxGraphicFile", "unloadImage(I)V"},
-      {"uxclasses/graphics/CuxListBox",
-       "setTitle([Ljava/lang/String;Luxclasses/graphics/CuxFont;III)V"},
-      {"uxclasses/graphics/CuxListBox", "setFrame(IIBB)V"},
-      {"uxclasses/graphics/CuxListBox", "setRule(IIBB)V"},
-      {"uxclasses/graphics/CuxListBox", "insertRow([Ljava/lang/String;IZ)V"},
-      {"uxclasses/graphics/CuxListBox", "setRowContent(I[Ljava/lang/String;)V"},
-      {"uxclasses/graphics/CuxListBox", "setContents([Ljava/lang/String;II)V"},
-      {"uxclasses/graphics/CuxListBox", "wipeOut()V"},
-      {"uxclasses/graphics/CuxListBox", "setRowColor(III)V"},
-      {"uxclasses/graphics/CuxListBox", "getRowPos()I"},
-      {"uxclasses/graphics/CuxListBox", "setCursor(I)V"},
-      {"uxclasses/graphics/CuxListBox", "resetCursor()V"},
-      {"uxclasses/graphics/CuxListBox", "removeRow(I)V"},
-      {"uxclasses/graphics/CuxListBox", "move(II)V"},
-      {"uxclasses/graphics/CuxListBox", "draw(I)V"},
-      {"uxclasses/graphics/CuxListBox", "constructListBox(II[I[I)V"},
-      {"uxclasses/graphics/CuxListBox", "deleteListBox()V"},
-      {"uxclasses/graphics/CuxPie", "draw(I)V"},
-      {"uxclasses/graphics/CuxPolygon", "drawPolygon(I)V"},
-      {"uxclasses/graphics/CuxPolyLine", "draw(I)V"},
-      {"uxclasses/graphics/CuxPolyLine", "updateCorePts()V"},
-      {"uxclasses/graphics/CuxPolyLine", "setPosition(II)V"},
-      {"uxclasses/graphics/CuxPolyLine", "rotatePoints(I)V"},
-      {"uxclasses/graphics/CuxPolyLine", "resizePoints(IBIB)V"},
-      {"uxclasses/graphics/CuxPolyLine", "movePoints(II)V"},
-      {"uxclasses/graphics/CuxRectangle", "draw(I)V"},
-      {"uxclasses/graphics/CuxRectangle", "resizeRectangle(IBIB)V"},
-      {"uxclasses/graphics/CuxScale", "draw(I)V"},
-      {"uxclasses/graphics/CuxText", "draw(II)V"},
-      {"uxclasses/baseclasses/CuxLanguageMgr", "setUserApplicationLanguageNum(II)Z"},
-      {"uxclasses/baseclasses/CuxLanguageMgr", "getUserApplicationLanguageNum(I)I"},
-      {"uxclasses/baseclasses/CuxLanguageMgr",
-       "setUserApplicationLanguageName(ILjava/lang/String;)Z"},
-      {"uxclasses/baseclasses/CuxLanguageMgr",
-       "getUserApplicationLanguageName(I)Ljava/lang/String;"},
-      {"uxclasses/baseclasses/CuxLanguageMgr", "setUserApplicationLanguageElements(I)Z"},
-      {"uxclasses/baseclasses/CuxLanguageMgr", "getUserApplicationLanguageElements()I"},
-      {"uxclasses/baseclasses/CuxLanguageMgr", "getUserApplicationLanguageSystemLanguageNum(I)I"},
-      {"uxclasses/baseclasses/CuxLanguageMgr", "initSystemLanguagesFromConfig()V"},
-      {"uxclasses/baseclasses/CuxLanguageMgr", "getNumberOfSystemLanguages()I"},
-      {"uxclasses/graphics/CuxCanvas", "drawThickArc(IIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawRect(IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawRoundRect(IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillRect(IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillRect(IIIIIIBI)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillRectWithBorder(IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillRectWithBorder(IIIIIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillRoundRect(IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawOval(IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillOvalWithBorder(IIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillOval(IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillOval(IIIIIIBI)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawLine(IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawLine(IIIIIIBI)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawLine(IIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawPolygon([I[II)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPolygon([I[II)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPolygon([I[IIIIBI)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPolygon([I[IIIIIIBI)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPolygonWithBorder([IIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPolygonWithBorder([IIIIIIIIB)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawString(Ljava/lang/String;II)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawString(Ljava/lang/String;IIII)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawString(Ljava/lang/String;IIIIZ)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;I)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawString(Ljava/lang/String;IIIIZI)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "drawString(Ljava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;Z)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawStringWithBorder(IIILjava/lang/String;IIII)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawStringWithBackground(ILjava/lang/String;IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawArc(IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawArc(IIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawArc(IIIIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillArc(IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawPie(IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPieWithBorder(IIIIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPieWithBorder(IIIIIIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPieWithBorder(IIIIIIIIIIIIIIZ)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawImage(Luxclasses/graphics/CuxGraphicFile;II)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawNumber(IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawNumber(IIIIZIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawNumber(IIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawNumber(IIIIIIZIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawNumber(IIIIIZIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V"},
-      {"uxclasses/graphics/CuxCanvas", "nativeDrawFloat(FIIIZIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "nativeDrawFloat(FIIIZIIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas",
-       "nativeDrawFloat(FIIIZZIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawDateTime(IIIIIIILuxclasses/graphics/CuxFont;)V"},
-      {"uxclasses/graphics/CuxCanvas", "onTimeChange()V"},
-      {"uxclasses/graphics/CuxCanvas", "drawPolyline([I[IIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawPolyline([IIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawBezier([IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawScale(IIIIZIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawScale(IIIIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawScaleWithSubDivision(IIIIIIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillTriangleWithBorder(IIIIIIIIBIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawBevelButton(IIIIIIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "rotatePtX(II)I"},
-      {"uxclasses/graphics/CuxCanvas", "rotatePtY(II)I"},
-      {"uxclasses/graphics/CuxCanvas", "preciseRotatePtX(II)I"},
-      {"uxclasses/graphics/CuxCanvas", "preciseRotatePtY(II)I"},
-      {"uxclasses/graphics/CuxCanvas", "preCalculatePolygonParams(I[I[I[I[I)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillRotatingPolygon(I[I[I[I[IIIIIIZZ)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawMarks([I[IIIIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "setTransform(IIFF)V"},
-      {"uxclasses/graphics/CuxCanvas", "setTransform(II)V"},
-      {"uxclasses/graphics/CuxCanvas", "resetTransform()V"},
-      {"uxclasses/graphics/CuxCanvas", "fillPath(Ljava/lang/String;I)V"},
-      {"uxclasses/graphics/CuxCanvas", "drawPath(Ljava/lang/String;II)V"},
-      {"uxclasses/graphics/CuxCanvas", "fillAndDrawPath(Ljava/lang/String;III)V"},
-      {"uxclasses/graphics/CuxCanvas", "setClip(IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "clipRect(IIII)V"},
-      {"uxclasses/graphics/CuxCanvas", "getClipBounds()Luxclasses/graphics/CuxArea;"},
-      {"uxclasses/graphics/CuxCanvas", "getClipBounds(Luxclasses/graphics/CuxArea;)Z"},
-      {"uxclasses/graphics/CuxCanvas", "removeClipArea()V"},
-      {"uxclasses/graphics/CuxScreenCapture", "createImage(IIIII)I"},
-  };
+  static const std::vector<std::pair<std::string, std::string>> table = [] {
+    const std::pair<const char*, const char*> classes[] = {
+        {"uxclasses/graphics/CuxArc", "draw(I)V"},
+        {"uxclasses/graphics/CuxBezier", "draw(I)V"},
+        {"uxclasses/graphics/CuxComplexObj",
+         "draw(I)V resize(IB)V setPosition(II)V setRotationPoint(II)V rotatePoints(I)V "
+         "updateBoundingRectangle()Luxclasses/baseclasses/CuxGraphics;"},
+        {"uxclasses/graphics/CuxEllipse", "draw(I)V"},
+        {"uxclasses/graphics/CuxFont",
+         "calcTextMetrics(Ljava/lang/String;)V createFont()I deleteFont()V isAgfaFont()Z "
+         "isTcpFont()Z"},
+        {"uxclasses/graphics/CuxGraphicFile",
+         "draw(I)V createImage(IIIII[I)I loadImage(Ljava/lang/String;[I)I unloadImage(I)V"},
+        {"uxclasses/graphics/CuxListBox",
+         "setTitle([Ljava/lang/String;Luxclasses/graphics/CuxFont;III)V setFrame(IIBB)V "
+         "setRule(IIBB)V insertRow([Ljava/lang/String;IZ)V setRowContent(I[Ljava/lang/String;)V "
+         "setContents([Ljava/lang/String;II)V wipeOut()V setRowColor(III)V getRowPos()I "
+         "setCursor(I)V resetCursor()V removeRow(I)V move(II)V draw(I)V constructListBox(II[I[I)V "
+         "deleteListBox()V"},
+        {"uxclasses/graphics/CuxPie", "draw(I)V"},
+        {"uxclasses/graphics/CuxPolygon", "drawPolygon(I)V"},
+        {"uxclasses/graphics/CuxPolyLine",
+         "draw(I)V updateCorePts()V setPosition(II)V rotatePoints(I)V resizePoints(IBIB)V "
+         "movePoints(II)V"},
+        {"uxclasses/graphics/CuxRectangle", "draw(I)V resizeRectangle(IBIB)V"},
+        {"uxclasses/graphics/CuxScale", "draw(I)V"},
+        {"uxclasses/graphics/CuxText", "draw(II)V"},
+        {"uxclasses/baseclasses/CuxLanguageMgr",
+         "setUserApplicationLanguageNum(II)Z getUserApplicationLanguageNum(I)I "
+         "setUserApplicationLanguageName(ILjava/lang/String;)Z "
+         "getUserApplicationLanguageName(I)Ljava/lang/String; "
+         "setUserApplicationLanguageElements(I)Z getUserApplicationLanguageElements()I "
+         "getUserApplicationLanguageSystemLanguageNum(I)I initSystemLanguagesFromConfig()V "
+         "getNumberOfSystemLanguages()I"},
+        {"uxclasses/graphics/CuxCanvas",
+         "drawThickArc(IIIIIII)V drawRect(IIII)V drawRoundRect(IIIIII)V fillRect(IIII)V "
+         "fillRect(IIIIIIBI)V fillRectWithBorder(IIIIII)V fillRectWithBorder(IIIIIIIIIIIII)V "
+         "fillRoundRect(IIIIII)V drawOval(IIII)V fillOvalWithBorder(IIIIIIIIII)V fillOval(IIII)V "
+         "fillOval(IIIIIIBI)V drawLine(IIII)V drawLine(IIIIIIBI)V drawLine(IIIIIIIII)V "
+         "drawPolygon([I[II)V fillPolygon([I[II)V fillPolygon([I[IIIIBI)V "
+         "fillPolygon([I[IIIIIIBI)V "
+         "fillPolygonWithBorder([IIIIIIII)V fillPolygonWithBorder([IIIIIIIIB)V "
+         "drawString(Ljava/lang/String;II)V drawString(Ljava/lang/String;IIII)V "
+         "drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;)V "
+         "drawString(Ljava/lang/String;IIIIZ)V "
+         "drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;I)V "
+         "drawString(Ljava/lang/String;IIIIZI)V "
+         "drawString(Ljava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;Z)V "
+         "drawStringWithBorder(IIILjava/lang/String;IIII)V "
+         "drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V "
+         "drawStringWithBackground(ILjava/lang/String;IIII)V drawArc(IIIIII)V drawArc(IIIIIIIIII)V "
+         "drawArc(IIIIIIIIIIII)V fillArc(IIIIII)V drawPie(IIIIII)V "
+         "fillPieWithBorder(IIIIIIIIIIII)V "
+         "fillPieWithBorder(IIIIIIIIIIIIII)V fillPieWithBorder(IIIIIIIIIIIIIIZ)V "
+         "drawImage(Luxclasses/graphics/CuxGraphicFile;II)V drawNumber(IIIIII)V "
+         "drawNumber(IIIIZIIII)V drawNumber(IIIIIIILuxclasses/graphics/CuxFont;)V "
+         "drawNumber(IIIIIIZIIIIIILuxclasses/graphics/CuxFont;)V drawNumber(IIIIIZIIIIIII)V "
+         "drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V "
+         "drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V "
+         "nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V "
+         "nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V "
+         "nativeDrawFloat(FIIIZIIIIIII)V "
+         "nativeDrawFloat(FIIIZIIIIIIILuxclasses/graphics/CuxFont;)V "
+         "nativeDrawFloat(FIIIZZIIIIIILuxclasses/graphics/CuxFont;)V "
+         "drawDateTime(IIIIIIILuxclasses/graphics/CuxFont;)V onTimeChange()V "
+         "drawPolyline([I[IIIIIII)V drawPolyline([IIIIIII)V drawBezier([IIIIII)V "
+         "drawScale(IIIIZIIIII)V drawScale(IIIIIIIIIIII)V "
+         "drawScaleWithSubDivision(IIIIIIIIIIIIII)V "
+         "fillTriangleWithBorder(IIIIIIIIBIII)V drawBevelButton(IIIIIIIIII)V rotatePtX(II)I "
+         "rotatePtY(II)I preciseRotatePtX(II)I preciseRotatePtY(II)I "
+         "preCalculatePolygonParams(I[I[I[I[I)V fillRotatingPolygon(I[I[I[I[IIIIIIZZ)V "
+         "drawMarks([I[IIIIII)V setTransform(IIFF)V setTransform(II)V resetTransform()V "
+         "fillPath(Ljava/lang/String;I)V drawPath(Ljava/lang/String;II)V "
+         "fillAndDrawPath(Ljava/lang/String;III)V setClip(IIII)V clipRect(IIII)V "
+         "getClipBounds()Luxclasses/graphics/CuxArea; getClipBounds(Luxclasses/graphics/CuxArea;)Z "
+         "removeClipArea()V"},
+        {"uxclasses/graphics/CuxScreenCapture", "createImage(IIIII)I"},
+    };
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const auto& [className, signatures] : classes) {
+      std::istringstream words(signatures);
+      for (std::string signature; words >> signature;) out.emplace_back(className, signature);
+    }
+    return out;
+  }();
   return table;
 }
 
