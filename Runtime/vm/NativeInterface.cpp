@@ -34,6 +34,13 @@ StringView viewString(void* body) {
   return {reinterpret_cast<const UniChar*>(chars + 4) + offset, count};
 }
 
+// Allocation is where a collector would run: in the moving test mode, everything moves here.
+jref collectAfter(jref allocated) {
+  Vm& vm = Vm::current();
+  if (vm.relocateOnEveryCall) vm.relocateAll();
+  return allocated;
+}
+
 }  // namespace
 
 extern "C" {
@@ -71,8 +78,9 @@ void j2wcString(void* stringBody, UniChar* destination, int32_t capacityBytes) {
 }
 
 jref uni2Jstring(const UniChar* chars, int32_t count) {
-  if (!chars || count < 0) return Vm::current().newString(u"");
-  return Vm::current().newString(std::u16string_view(chars, static_cast<size_t>(count)));
+  if (!chars || count < 0) return collectAfter(Vm::current().newString(u""));
+  return collectAfter(
+      Vm::current().newString(std::u16string_view(chars, static_cast<size_t>(count))));
 }
 
 jref c2jString(const char* text) {
@@ -94,7 +102,7 @@ void* staticDataFromClass(VmClass* cls) {
 }
 
 jref newObject(VmClass* cls) {
-  return cls ? Vm::current().newObject(*reinterpret_cast<vm::ClassDef*>(cls)) : 0;
+  return cls ? collectAfter(Vm::current().newObject(*reinterpret_cast<vm::ClassDef*>(cls))) : 0;
 }
 
 void fastInvoke(MethodPtr method) {

@@ -113,7 +113,8 @@ class Vm {
   // Moving: a new storage block, forwarding word updated, the old block poisoned.
   void relocate(jref object);
   void relocateAll();
-  // When on, every object moves after each native call and at each upcall.
+  // When on, every object moves after each native call, at each upcall, and whenever a native
+  // asks the VM for a new object or string (where a real collector may run).
   bool relocateOnEveryCall = false;
 
   // Natives. Class methods are declared with their class, before the module registers them.
