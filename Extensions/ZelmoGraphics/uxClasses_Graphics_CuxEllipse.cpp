@@ -43,16 +43,7 @@ void draw() {
   }
   // A gauge needs an area to fill; a flat one shows nothing.
   if (look.flat()) return;
-  drawWithFillLevel(
-      level, b, layer,
-      [&] {
-        if (level.backPattern != 0) fill(level.backColor, low8(level.backPattern));
-        outline();
-      },
-      [&] {
-        normalFill();
-        outline();
-      });
+  drawOutlinedGauge(level, b, layer, fill, normalFill, outline);
 }
 
 constexpr NativeEntry kNatives[] = {

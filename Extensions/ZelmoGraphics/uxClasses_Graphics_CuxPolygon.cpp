@@ -57,16 +57,7 @@ void drawPolygon() {
     return;
   }
   // The box fields bound the points, so the level is measured against them.
-  drawWithFillLevel(
-      level, look.box, layer,
-      [&] {
-        if (level.backPattern != 0) fill(level.backColor, low8(level.backPattern));
-        outline(false);
-      },
-      [&] {
-        normalFill();
-        outline(false);
-      });
+  drawOutlinedGauge(level, look.box, layer, fill, normalFill, [&] { outline(false); });
 }
 
 constexpr NativeEntry kNatives[] = {

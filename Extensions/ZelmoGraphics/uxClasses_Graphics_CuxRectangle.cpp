@@ -44,16 +44,7 @@ void draw() {
     return;
   }
   // With a fill level the outline is drawn whatever its width and style: the service decides.
-  drawWithFillLevel(
-      level, b, layer,
-      [&] {
-        if (level.backPattern != 0) fill(level.backColor, low8(level.backPattern));
-        outline();
-      },
-      [&] {
-        normalFill();
-        outline();
-      });
+  drawOutlinedGauge(level, b, layer, fill, normalFill, outline);
 }
 
 constexpr NativeEntry kNatives[] = {

@@ -373,8 +373,9 @@ void placementOfMode(int32_t mode, int* horizontal, int* vertical) {
   *vertical = kPlacement[index][1];
 }
 
-raster::TextJob jobOf(const POINTRECT& rect, const TEXTCOL& colors, const TEXTATTRIB& attributes,
-                      uint32_t font, const UniChar* chars, int32_t count) {
+// What every text call gives: the box, the colours, the font and the characters.
+raster::TextJob jobOf(const POINTRECT& rect, const TEXTCOL& colors, uint32_t font,
+                      const UniChar* chars, int32_t count) {
   raster::TextJob job;
   job.rect = rect;
   job.textColour = colors.textColor;
@@ -382,6 +383,13 @@ raster::TextJob jobOf(const POINTRECT& rect, const TEXTCOL& colors, const TEXTAT
   job.font = font;
   job.chars = chars;
   job.count = count;
+  return job;
+}
+
+// The calls with a text attribute record: placement by mode, margins and smoothing from it.
+raster::TextJob jobOf(const POINTRECT& rect, const TEXTCOL& colors, const TEXTATTRIB& attributes,
+                      uint32_t font, const UniChar* chars, int32_t count) {
+  raster::TextJob job = jobOf(rect, colors, font, chars, count);
   placementOfMode(attributes.mode, &job.horizontal, &job.vertical);
   job.insetX = attributes.option1;
   job.insetY = attributes.option2;
@@ -422,13 +430,7 @@ void RasterBackend::text(int32_t layer, const POINTRECT& rect, const TEXTCOL& co
 void RasterBackend::simpleText(int32_t layer, const POINTRECT& rect, uint32_t font,
                                const UniChar* chars, TEXTCOL colors, int32_t simpleOption1,
                                int32_t simpleOption2, int32_t count) {
-  raster::TextJob job;
-  job.rect = rect;
-  job.textColour = colors.textColor;
-  job.backColour = colors.backColor;
-  job.font = font;
-  job.chars = chars;
-  job.count = count;
+  raster::TextJob job = jobOf(rect, colors, font, chars, count);
   job.horizontal = simpleOption1 >= 0 && simpleOption1 <= 2 ? simpleOption1 : 0;
   job.vertical = simpleOption2 >= 0 && simpleOption2 <= 2 ? simpleOption2 : 0;
   drawText(layer, job);

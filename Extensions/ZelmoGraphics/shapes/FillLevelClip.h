@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "geometry/FillLevel.h"
+#include "geometry/IntMath.h"
 #include "shapes/SavedClip.h"
 #include "shapes/ShapeLook.h"
 
@@ -35,6 +36,23 @@ void drawWithFillLevel(const FillLevel& level, const Box& box, int32_t layer, Dr
   drawEmpty();
   const FillLevelClip clip(level.areaOf(box), layer);
   drawFilled();
+}
+
+// The gauge of a shape drawn as a fill with an outline on top: the empty look (the level's back
+// fill, when it has a pattern), then the normal fill under the level's clip, outlined each time.
+template <typename Fill, typename NormalFill, typename Outline>
+void drawOutlinedGauge(const FillLevel& level, const Box& box, int32_t layer, Fill&& fill,
+                       NormalFill&& normalFill, Outline&& outline) {
+  drawWithFillLevel(
+      level, box, layer,
+      [&] {
+        if (level.backPattern != 0) fill(level.backColor, low8(level.backPattern));
+        outline();
+      },
+      [&] {
+        normalFill();
+        outline();
+      });
 }
 
 }  // namespace zelmo
