@@ -131,7 +131,10 @@ void buildObjects(vm::Vm& vm, const Json& objects, Bindings& names) {
         "objects[" + std::to_string(i) + "] \"" + objects[i]["id"].get<std::string>() + "\"";
     at(place, [&] {
       if (!fields->is_object()) throw ScreenError("\"fields\" must be a JSON object");
-      for (const auto& [field, value] : fields->items()) {
+      // Named locals, not structured bindings: clang 14 cannot capture those in a lambda.
+      for (const auto& item : fields->items()) {
+        const std::string& field = item.key();
+        const Json& value = item.value();
         at("field \"" + field + "\"",
            [&] { writeField(vm, made[i], vm.fieldOf(made[i], field), value, names); });
       }
@@ -140,11 +143,15 @@ void buildObjects(vm::Vm& vm, const Json& objects, Bindings& names) {
 }
 
 void applyStatics(vm::Vm& vm, const Json& statics, const Bindings& names) {
-  for (const auto& [className, values] : statics.items()) {
+  for (const auto& classItem : statics.items()) {
+    const std::string& className = classItem.key();
+    const Json& values = classItem.value();
     at("statics \"" + className + "\"", [&] {
       const vm::ClassDef& cls = vm.classNamed(className);
       if (!values.is_object()) throw ScreenError("must be a JSON object of field: value");
-      for (const auto& [field, value] : values.items()) {
+      for (const auto& item : values.items()) {
+        const std::string& field = item.key();
+        const Json& value = item.value();
         at("static \"" + field + "\"", [&] {
           const auto info = cls.staticField(field);
           if (!info) throw ScreenError(className + " has no static field " + field);
