@@ -10,6 +10,7 @@
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
 #include "panel/CommandLine.h"
+#include "panel/Compare.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
@@ -19,7 +20,14 @@
 
 namespace {
 
-enum ExitCode { kDone = 0, kNativeFailed = 1, kBadInput = 2, kNoModule = 3, kNotWritten = 4 };
+enum ExitCode {
+  kDone = 0,
+  kNativeFailed = 1,
+  kBadInput = 2,
+  kNoModule = 3,
+  kNotWritten = 4,
+  kDiffersFromReference = 5
+};
 
 // Why the run stopped, with the exit code that says so.
 struct Stop {
@@ -61,6 +69,20 @@ void writeTrace(const std::string& path, const gx::Recorder& recorder) {
   if (!out) throw Stop{kNotWritten, "cannot write the trace " + path};
 }
 
+void compareWithReference(const panel::Options& options) {
+  const panel::Comparison result = panel::comparePngs(options.output, options.compare);
+  if (result.differing <= options.tolerance) return;
+  const std::string diffPath = panel::differencePathFor(options.output);
+  std::string error;
+  if (!panel::writeDifferencePng(options.output, options.compare, diffPath, &error))
+    throw Stop{kNotWritten, "cannot write " + diffPath + ": " + error};
+  std::string message = std::to_string(result.differing) + " of " + std::to_string(result.total) +
+                        " pixels differ from " + options.compare + " (tolerance " +
+                        std::to_string(options.tolerance) + ")";
+  if (!result.sameSize) message += "; the pictures differ in size";
+  throw Stop{kDiffersFromReference, message + "; the differences are marked in " + diffPath};
+}
+
 void render(const panel::Options& options, const std::string& modulePath) {
   const panel::Screen screen = panel::readScreen(options.screen);
   LoadedModule loaded(modulePath);
@@ -80,6 +102,7 @@ void render(const panel::Options& options, const std::string& modulePath) {
   if (!raster.writePng(options.output, &error))
     throw Stop{kNotWritten, "cannot write " + options.output + ": " + error};
   if (tracing) writeTrace(options.trace, recorder);
+  if (!options.compare.empty()) compareWithReference(options);
 }
 
 int run(const std::vector<std::string>& args) {

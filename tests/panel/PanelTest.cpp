@@ -322,6 +322,61 @@ TEST(PanelCalls, FloatArgumentsMayBeNaNOrInfinite) {
   EXPECT_NE(lower.err.find("\"NaN\""), std::string::npos) << lower.err;
 }
 
+TEST(PanelCompare, CountsDifferingPixelsAndMarksThemAboveTheTolerance) {
+  const fs::path dir = workDir();
+  const auto screen = [](int w) {
+    return R"({"width": 40, "height": 30, "objects": [{"id": "c", "class": "uxclasses/graphics/CuxCanvas",
+              "fields": {"layer": 0, "color": "#000000", "fillPattern": 1}}],
+              "calls": [{"on": "c", "call": "fillRect(IIII)V", "args": [2, 2, )" +
+           std::to_string(w) + ", 3]}]}";
+  };
+  std::ofstream(dir / "reference.json") << screen(4);
+  std::ofstream(dir / "changed.json") << screen(6);
+  const std::string reference = (dir / "reference.png").string();
+  ASSERT_EQ(runPanel({(dir / "reference.json").string(), "-o", reference}).exitCode, 0);
+
+  const std::string same = (dir / "same.png").string();
+  EXPECT_EQ(
+      runPanel({(dir / "reference.json").string(), "-o", same, "--compare", reference}).exitCode,
+      0);
+  EXPECT_FALSE(fs::exists(dir / "same.diff.png"));
+
+  // Two columns of three pixels more: six differ.
+  const std::string changed = (dir / "changed.png").string();
+  const PanelRun differs =
+      runPanel({(dir / "changed.json").string(), "-o", changed, "--compare", reference});
+  EXPECT_EQ(differs.exitCode, 5);
+  EXPECT_NE(differs.err.find("6 of 1200 pixels differ"), std::string::npos) << differs.err;
+  expectPng(dir / "changed.diff.png",
+            {{6, 3, 0xFF0000, "a new pixel"}, {30, 20, 0xFFFFFF, "white, unchanged"}});
+
+  EXPECT_EQ(runPanel({(dir / "changed.json").string(), "-o", changed, "--compare", reference,
+                      "--tolerance", "6"})
+                .exitCode,
+            0);
+  const PanelRun missing = runPanel(
+      {(dir / "changed.json").string(), "-o", changed, "--compare", (dir / "nope.png").string()});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_NE(missing.err.find("nope.png"), std::string::npos) << missing.err;
+}
+
+// Every example screen still looks as its reference picture does.
+TEST(PanelExamples, MatchTheirReferencePictures) {
+  const fs::path examples = fs::path(ZELMO_SOURCE_DIR) / "examples";
+  int compared = 0;
+  for (const auto& entry : fs::directory_iterator(examples / "screens")) {
+    if (entry.path().extension() != ".json") continue;
+    const fs::path reference = examples / "reference" / (entry.path().stem().string() + ".png");
+    ASSERT_TRUE(fs::exists(reference)) << "no reference picture for " << entry.path();
+    const fs::path out = workDir() / (entry.path().stem().string() + ".png");
+    const PanelRun run =
+        runPanel({entry.path().string(), "-o", out.string(), "--compare", reference.string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    ++compared;
+  }
+  EXPECT_GE(compared, 4);
+}
+
 // The example screen, rendered afresh by each test case (each runs in a process of its own).
 class PanelExample : public ::testing::Test {
  protected:
