@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
+#include "panel/UpcallTrace.h"
 #include "vm/ManagedLibrary.h"
 #include "vm/ModuleLoader.h"
 #include "vm/Vm.h"
@@ -62,9 +64,9 @@ void listNatives(const std::string& modulePath) {
     std::cout << native.className << ' ' << native.signature << '\n';
 }
 
-void writeTrace(const std::string& path, const gx::Recorder& recorder) {
+void writeTrace(const std::string& path, const panel::UpcallTrace& trace) {
   std::ofstream out(path, std::ios::binary);
-  for (const gx::Json& call : recorder.calls()) out << call.dump() << '\n';
+  trace.write(out);
   out.flush();
   if (!out) throw Stop{kNotWritten, "cannot write the trace " + path};
 }
@@ -92,6 +94,8 @@ void render(const panel::Options& options, const std::string& modulePath) {
   ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);
 
   panel::Bindings names;
+  std::optional<panel::UpcallTrace> upcalls;
+  if (tracing) upcalls.emplace(loaded.vm, recorder, names);
   panel::at(options.screen, [&] {
     panel::buildObjects(loaded.vm, screen.objects, names);
     panel::applyStatics(loaded.vm, screen.statics, names);
@@ -101,7 +105,7 @@ void render(const panel::Options& options, const std::string& modulePath) {
   std::string error;
   if (!raster.writePng(options.output, &error))
     throw Stop{kNotWritten, "cannot write " + options.output + ": " + error};
-  if (tracing) writeTrace(options.trace, recorder);
+  if (tracing) writeTrace(options.trace, *upcalls);
   if (!options.compare.empty()) compareWithReference(options);
 }
 

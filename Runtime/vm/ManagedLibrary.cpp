@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "vm/StandIns.h"
 #include "vm/Vm.h"
 
 namespace vm {
@@ -128,6 +129,8 @@ void defineManagedLibrary(Vm& vm) {
                   {"textOption", "I"},
                   {"layer", "I"}},
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
+
+  defineGraphicsStandIns(vm);
 }
 
 }  // namespace vm
