@@ -47,12 +47,14 @@ ListBoxModel::ListBoxModel(const ListBoxShape& shape)
       y2_(shape.y2) {
   const int64_t cells = cellBytes(shape);
   if (cells < 0) return;
-  // One block: the rows, then widths, capacities and cell offsets, then every cell.
+  // One block: the rows, then widths, capacities and cell offsets, then each cell's length (so
+  // drawing need not search for the NUL), then every cell.
   const auto rows = static_cast<size_t>(shape.rowCount);
   const auto columns = static_cast<size_t>(shape.columnCount);
   const size_t rowBytes = rows * sizeof(ListBoxRow);
   const size_t arrayBytes = columns * sizeof(int32_t);
-  const size_t bytes = rowBytes + 3 * arrayBytes + static_cast<size_t>(cells);
+  const size_t lengthBytes = rows * columns * sizeof(int32_t);
+  const size_t bytes = rowBytes + 3 * arrayBytes + lengthBytes + static_cast<size_t>(cells);
   block_.reset(new (std::nothrow) std::byte[bytes]);
   if (!block_) return;
   blockBytes_ = bytes;
@@ -68,13 +70,15 @@ ListBoxModel::ListBoxModel(const ListBoxShape& shape)
   columnWidths_ = reinterpret_cast<int32_t*>(at);
   capacities_ = columnWidths_ + columns;
   cellOffsets_ = capacities_ + columns;
-  cells_ = reinterpret_cast<UniChar*>(cellOffsets_ + columns);
+  cellLengths_ = cellOffsets_ + columns;
+  cells_ = reinterpret_cast<UniChar*>(cellLengths_ + rows * columns);
   for (size_t i = 0; i < columns; ++i) {
     columnWidths_[i] = shape.columnWidths[i];
     capacities_[i] = usableCapacity(shape.capacities[i]);
     cellOffsets_[i] = unitsPerRow_;
     unitsPerRow_ += capacities_[i] + 1;
   }
+  std::fill_n(cellLengths_, rows * columns, 0);
   std::fill_n(cells_, static_cast<size_t>(cells) / sizeof(UniChar), UniChar{0});
   rowHeight_ = share(y1_, y2_, 0, rowCount_);
 }
@@ -83,8 +87,12 @@ UniChar* ListBoxModel::cellBuffer(int32_t slot, int32_t column) const {
   return cells_ + static_cast<ptrdiff_t>(slot) * unitsPerRow_ + cellOffsets_[column];
 }
 
+int32_t& ListBoxModel::cellLength(int32_t slot, int32_t column) const {
+  return cellLengths_[static_cast<ptrdiff_t>(slot) * columnCount_ + column];
+}
+
 std::u16string_view ListBoxModel::cell(int32_t slot, int32_t column) const {
-  return std::u16string_view(cellBuffer(slot, column));
+  return {cellBuffer(slot, column), static_cast<size_t>(cellLength(slot, column))};
 }
 
 int32_t ListBoxModel::firstFree() const {
@@ -112,6 +120,7 @@ void ListBoxModel::write(int32_t slot, int32_t position, CellTexts texts) {
     UniChar* buffer = cellBuffer(slot, static_cast<int32_t>(i));
     std::copy(text.chars, end, buffer);
     buffer[end - text.chars] = 0;
+    cellLength(slot, static_cast<int32_t>(i)) = static_cast<int32_t>(end - text.chars);
   }
 }
 
@@ -121,6 +130,7 @@ void ListBoxModel::clear(int32_t slot) {
     UniChar* buffer = cellBuffer(slot, i);
     buffer[0] = u' ';
     buffer[1] = 0;
+    cellLength(slot, i) = 1;
   }
 }
 

@@ -96,11 +96,12 @@ class ListBoxModel {
   bool hasTitle() const { return hasTitle_; }
   int32_t cursorSlot() const { return cursor_; }
   const ListBoxRow& row(int32_t slot) const { return rows_[slot]; }
-  // The text of a cell up to its NUL.
+  // The text of a cell, without its NUL.
   std::u16string_view cell(int32_t slot, int32_t column) const;
 
  private:
   UniChar* cellBuffer(int32_t slot, int32_t column) const;
+  int32_t& cellLength(int32_t slot, int32_t column) const;
   int32_t firstFree() const;
   // The first used slot at `position`, or kNoRow; a free slot is never found.
   int32_t findPosition(int32_t position) const;
@@ -117,6 +118,7 @@ class ListBoxModel {
   int32_t* columnWidths_ = nullptr;
   int32_t* capacities_ = nullptr;
   int32_t* cellOffsets_ = nullptr;
+  int32_t* cellLengths_ = nullptr;
   UniChar* cells_ = nullptr;
   int32_t unitsPerRow_ = 0;
 
