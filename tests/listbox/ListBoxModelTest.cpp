@@ -161,18 +161,6 @@ TEST_F(ListBoxModelTest, DrawsOutlineTitleRowsRulesAndFrame) {
                       }));
 }
 
-TEST_F(ListBoxModelTest, ModelWithoutSlotsDrawsItsOutline) {
-  auto m = ModelSpec{.rows = 0}.make();
-  ASSERT_TRUE(m->ok());
-  m->setTitle(cells({u"T"}), 5, 0, 0, 10);
-  m->setRule(1, 1, 1, 1);
-  EXPECT_EQ(m->insertRow(cells({u"X"}), true), -1);
-  m->setCursor(0);
-  m->removeRow(0);
-  EXPECT_EQ(draw(*m),
-            (std::vector<std::string>{"osGXdrawRectangle(0,0,199,99,1,1,2236962,2236962,0,0,0)"}));
-}
-
 TEST_F(ListBoxModelTest, DrawingAtTheIntegerCornersWrapsTheYs) {
   ModelSpec spec{.rows = 3, .widths = {INT_MAX}, .capacities = {2}};
   spec.x1 = INT_MAX - 5, spec.y1 = INT_MAX - 5, spec.x2 = INT_MIN + 5, spec.y2 = INT_MAX;

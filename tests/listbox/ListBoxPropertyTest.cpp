@@ -242,7 +242,7 @@ TEST_F(ListBoxProperty, RandomOperationsMatchTheReference) {
   const auto pick = [&](int32_t lo, int32_t hi) {
     return std::uniform_int_distribution<int32_t>(lo, hi)(random);
   };
-  for (int sequence = 0; sequence < 160; ++sequence) {
+  for (int sequence = 0; sequence < 60; ++sequence) {
     ModelSpec spec;
     spec.rows = pick(0, 6);
     const int32_t columns = pick(1, 3);

@@ -329,7 +329,11 @@ TEST_F(ListBoxTest, HundredThousandCyclesLeaveTheProcessSizeFlat) {
   cycles(1000);
   const long before = residentBytes();
   cycles(100000);
+#if defined(__SANITIZE_ADDRESS__)
+  (void)before;  // freed blocks wait in the sanitizer's quarantine; its leak check stands instead
+#else
   EXPECT_LT(residentBytes() - before, 1L << 20);
+#endif
 }
 
 }  // namespace
