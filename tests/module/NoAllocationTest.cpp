@@ -48,5 +48,52 @@ TEST_F(ModuleTest, NativeCallsDoNotAllocate) {
   EXPECT_EQ(allocations.load() - before, 0);
 }
 
+// The list box allocates its model once, at construction; filling, editing and drawing it
+// allocate nothing.
+TEST_F(ModuleTest, ListBoxAllocatesOnlyWhenConstructed) {
+  gx::Backend nullService;
+  gx::installService(&nullService);
+  const char* listBox = "uxclasses/graphics/CuxListBox";
+  const jref box = vm.newObject(listBox);
+  setFields(box, "x1 y1 x2 y2 originX1 originY1 originX2 originY2 queryY rowLimit",
+            {0, 0, 299, 199, 0, 0, 299, 199, 50, 10});
+  const jref font = vm.newObject("uxclasses/graphics/CuxFont");
+  vm.setRef(box, "font", font);
+  const jref texts = vm.newRefArray(std::vector<jref>{vm.newStringUtf8("Pump 3"), 0});
+  call(listBox, "constructListBox(II[I[I)V", box,
+       {I(2), I(8), R(vm.newIntArray(std::vector<int32_t>{80, 80})),
+        R(vm.newIntArray(std::vector<int32_t>{10, 10}))});
+  struct Call {
+    const char* signature;
+    std::vector<vm::Arg> args;
+  };
+  const std::vector<Call> calls = {
+      {"setTitle([Ljava/lang/String;Luxclasses/graphics/CuxFont;III)V",
+       {R(texts), R(font), I(1), I(2), I(20)}},
+      {"setFrame(IIBB)V", {I(1), I(2), B(2), B(1)}},
+      {"setRule(IIBB)V", {I(1), I(2), B(1), B(1)}},
+      {"insertRow([Ljava/lang/String;IZ)V", {R(texts), I(0), Z(true)}},
+      {"insertRow([Ljava/lang/String;IZ)V", {R(texts), I(0), Z(false)}},
+      {"setRowContent(I[Ljava/lang/String;)V", {I(1), R(texts)}},
+      {"setContents([Ljava/lang/String;II)V", {R(texts), I(0), I(3)}},
+      {"setRowColor(III)V", {I(1), I(5), I(6)}},
+      {"getRowPos()I", {}},
+      {"setCursor(I)V", {I(2)}},
+      {"resetCursor()V", {}},
+      {"removeRow(I)V", {I(0)}},
+      {"move(II)V", {I(3), I(4)}},
+      {"draw(I)V", {I(0)}},
+      {"wipeOut()V", {}},
+  };
+  std::vector<const vm::NativeMethod*> natives;
+  for (const Call& c : calls) natives.push_back(vm.findNative(listBox, c.signature));
+  osGXsetClipArea(0, 0, 9, 9, 0);  // draw puts it back, into the layer's existing clip entry
+
+  const long before = allocations.load();
+  for (int i = 0; i < 20; ++i)
+    for (size_t k = 0; k < calls.size(); ++k) vm.invoke(*natives[k], box, calls[k].args);
+  EXPECT_EQ(allocations.load() - before, 0);
+}
+
 }  // namespace
 }  // namespace zelmo::test

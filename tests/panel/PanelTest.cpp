@@ -474,5 +474,24 @@ TEST(PanelExamples, TextAndNumberScreensRender) {
   }
 }
 
+// The list boxes draw over the canvas fills the screen puts under them: their outlines, rules and
+// frames land where the row heights say, and the selected rows sit on their bars.
+TEST(PanelExamples, AlarmListRowsSitOnTheirBarsAndRules) {
+  const fs::path png = workDir() / "alarm-list.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/alarm-list.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  expectPng(png,
+            {
+                {510, 80, 0x2E5C8A, "alarm title bar"},
+                {510, 125, 0xD5DBE3, "rule under the second alarm"},
+                {510, 140, 0xFFFFFF, "an alarm row"},
+                {510, 160, 0x1F5FA8, "bar under the selected alarm"},
+                {20, 300, 0x33475B, "alarm list frame"},
+                {770, 200, 0x1F5FA8, "bar under the selected recipe"},
+            },
+            800, 480);
+}
+
 }  // namespace
 }  // namespace zelmo::test
