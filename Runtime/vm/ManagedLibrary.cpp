@@ -79,6 +79,23 @@ void defineShapes(Vm& vm) {
       {{"pointCount", "I"}, {"points", "[I"}, {"unreadBezierInt1", "I"}, {"lineEnd", "B"}});
 }
 
+// CuxScale: a retained row of ticks; the two "unread" ints are the managed side's own. Its canvas
+// relative preCalculatePolygonParams is a class method.
+void defineScale(Vm& vm) {
+  vm.defineClass("uxclasses/graphics/CuxScale", "uxclasses/baseclasses/CuxGraphics",
+                 {{"startAngle", "I"},
+                  {"endAngle", "I"},
+                  {"tickStep", "I"},
+                  {"innerRadius", "I"},
+                  {"unreadScaleInt1", "I"},
+                  {"outerRadius", "I"},
+                  {"unreadScaleInt2", "I"},
+                  {"divisions", "I"},
+                  {"circular", "Z"},
+                  {"vertical", "Z"}});
+  vm.declareStaticNative("uxclasses/graphics/CuxCanvas", "preCalculatePolygonParams(I[I[I[I[I)V");
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
@@ -128,6 +145,7 @@ void defineManagedLibrary(Vm& vm) {
                   {"textOption", "I"},
                   {"layer", "I"}},
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
+  defineScale(vm);
 }
 
 }  // namespace vm
