@@ -86,18 +86,15 @@ TEST_F(RotationTest, PolarFormOfTheDocumentedPoints) {
                                        {0, 10, -10, 0, 10, -10, 0, 50000, INT_MIN});
   EXPECT_EQ(angles, (std::vector<int32_t>{0, 2700, 900, 1800, -450, 1350, 900, -450, 1350}));
   EXPECT_EQ(radii, (std::vector<int32_t>{10, 10, 10, 10, 14, 14, 0, 70711, INT_MAX}));
-}
 
-TEST_F(RotationTest, PrepareReadsAndWritesOnlyWhatEveryArrayHolds) {
+  // n is bounded by the shortest array; a null one is empty.
   const jref xs = vm.newIntArray(std::vector<int32_t>{3, 3, 3});
-  const jref ys = vm.newIntArray(std::vector<int32_t>{4, 4, 4});
-  const jref radii = vm.newIntArray(std::vector<int32_t>{-1, -1});
-  const jref angles = vm.newIntArray(std::vector<int32_t>{-1, -1, -1});
-  call(kCanvas, kPrepare, std::nullopt, {I(INT_MAX), R(xs), R(ys), R(radii), R(angles)});
-  EXPECT_EQ(vm.intArray(radii), (std::vector<int32_t>{5, 5}));
-  EXPECT_EQ(vm.intArray(angles), (std::vector<int32_t>{-531, -531, -1}));
-  call(kCanvas, kPrepare, std::nullopt, {I(3), R(xs), R(0), R(radii), R(angles)});
-  EXPECT_EQ(vm.intArray(angles), (std::vector<int32_t>{-531, -531, -1}));
+  const jref shortRadii = vm.newIntArray(std::vector<int32_t>{-1, -1});
+  const jref longAngles = vm.newIntArray(std::vector<int32_t>{-1, -1, -1});
+  call(kCanvas, kPrepare, std::nullopt, {I(INT_MAX), R(xs), R(xs), R(shortRadii), R(longAngles)});
+  EXPECT_EQ(vm.intArray(longAngles), (std::vector<int32_t>{-450, -450, -1}));
+  call(kCanvas, kPrepare, std::nullopt, {I(3), R(xs), R(0), R(longAngles), R(longAngles)});
+  EXPECT_EQ(vm.intArray(longAngles), (std::vector<int32_t>{-450, -450, -1}));
 }
 
 // A few hundred vertices within +-200, turned by every rotation in 100-vertex polygons, land
