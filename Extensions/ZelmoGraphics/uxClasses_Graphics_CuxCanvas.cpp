@@ -1,6 +1,7 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
+#include "canvas/GaugeNatives.h"
 #include "canvas/NumberNatives.h"
 #include "canvas/ShapeNatives.h"
 #include "canvas/StringNatives.h"
@@ -66,9 +67,19 @@ constexpr NativeEntry kNatives[] = {
     {"drawPolyline([I[IIIIIII)V", drawPolyline},
     {"drawPolyline([IIIIIII)V", drawPolylineTranslated},
     {"drawBezier([IIIIII)V", drawBezier},
+    {"drawScale(IIIIZIIIII)V", drawScaleLinear},
+    {"drawScale(IIIIIIIIIIII)V", drawScaleRound},
+    {"drawScaleWithSubDivision(IIIIIIIIIIIIII)V", drawScaleWithSubDivision},
 
     {"fillTriangleWithBorder(IIIIIIIIBIII)V", fillTriangleWithBorder},
     {"drawBevelButton(IIIIIIIIII)V", drawBevelButton},
+    {"rotatePtX(II)I", rotatePtX},
+    {"rotatePtY(II)I", rotatePtY},
+    {"preciseRotatePtX(II)I", preciseRotatePtX},
+    {"preciseRotatePtY(II)I", preciseRotatePtY},
+    {"preCalculatePolygonParams(I[I[I[I[I)V", preCalculatePolygonParams},
+    {"fillRotatingPolygon(I[I[I[I[IIIIIIZZ)V", fillRotatingPolygon},
+    {"drawMarks([I[IIIIII)V", drawMarks},
 
     {"setTransform(IIFF)V", setTransformScaled},
     {"setTransform(II)V", setTransform},

@@ -111,6 +111,23 @@ void defineListBox(Vm& vm) {
   vm.defineClass("uxclasses/graphics/CuxListBox", "java/lang/Object", fields);
 }
 
+// CuxScale: a retained row of ticks; the two "unread" ints are the managed side's own. Its canvas
+// relative preCalculatePolygonParams is a class method.
+void defineScale(Vm& vm) {
+  vm.defineClass("uxclasses/graphics/CuxScale", "uxclasses/baseclasses/CuxGraphics",
+                 {{"startAngle", "I"},
+                  {"endAngle", "I"},
+                  {"tickStep", "I"},
+                  {"innerRadius", "I"},
+                  {"unreadScaleInt1", "I"},
+                  {"outerRadius", "I"},
+                  {"unreadScaleInt2", "I"},
+                  {"divisions", "I"},
+                  {"circular", "Z"},
+                  {"vertical", "Z"}});
+  vm.declareStaticNative("uxclasses/graphics/CuxCanvas", "preCalculatePolygonParams(I[I[I[I[I)V");
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
@@ -161,6 +178,7 @@ void defineManagedLibrary(Vm& vm) {
                   {"layer", "I"}},
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
   defineListBox(vm);
+  defineScale(vm);
 
   defineGraphicsStandIns(vm);
 }

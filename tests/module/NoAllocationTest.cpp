@@ -95,5 +95,52 @@ TEST_F(ModuleTest, ListBoxAllocatesOnlyWhenConstructed) {
   EXPECT_EQ(allocations.load() - before, 0);
 }
 
+// The scale, rotation and mark natives keep their ticks and vertices on the stack.
+TEST_F(ModuleTest, GaugeNativeCallsDoNotAllocate) {
+  gx::Backend nullService;
+  gx::installService(&nullService);
+  const jref canvas = newCanvas();
+  const jref scale = vm.newObject("uxclasses/graphics/CuxScale");
+  setFields(scale, "x2 y2 divisions tickStep circular outerRadius", {100, 100, 10, 1, 1, 50});
+  const jref xs = vm.newIntArray(std::vector<int32_t>{1, 20, 3, -40});
+  const jref ys = vm.newIntArray(std::vector<int32_t>{10, 2, -30, 4});
+  const jref radii = vm.newIntArray(4), angles = vm.newIntArray(4);
+  struct Call {
+    const vm::NativeMethod* native;
+    std::optional<jref> self;
+    std::vector<vm::Arg> args;
+  };
+  const auto on = [&](const char* signature) { return vm.findNative(kCanvas, signature); };
+  const std::vector<Call> calls = {
+      {vm.findNative("uxclasses/graphics/CuxScale", "draw(I)V"), scale, {I(0)}},
+      {on("drawScale(IIIIZIIIII)V"),
+       canvas,
+       {I(0), I(0), I(99), I(9), Z(false), I(1), I(2), I(1), I(1), I(10)}},
+      {on("drawScale(IIIIIIIIIIII)V"),
+       canvas,
+       {I(0), I(0), I(99), I(99), I(-45), I(225), I(40), I(1), I(2), I(1), I(1), I(10)}},
+      {on("drawScaleWithSubDivision(IIIIIIIIIIIIII)V"),
+       canvas,
+       {I(0), I(0), I(99), I(99), I(5), I(-45), I(225), I(40), I(1), I(2), I(1), I(1), I(10),
+        I(4)}},
+      {on("rotatePtX(II)I"), std::nullopt, {I(100), I(30)}},
+      {on("preciseRotatePtY(II)I"), std::nullopt, {I(100), I(300)}},
+      {on("preCalculatePolygonParams(I[I[I[I[I)V"),
+       std::nullopt,
+       {I(4), R(xs), R(ys), R(radii), R(angles)}},
+      {on("fillRotatingPolygon(I[I[I[I[IIIIIIZZ)V"),
+       canvas,
+       {I(4), R(xs), R(ys), R(radii), R(angles), I(50), I(50), I(450), I(1), I(2), Z(true),
+        Z(true)}},
+      {on("drawMarks([I[IIIIII)V"), canvas, {R(xs), R(ys), I(0), I(4), I(1), I(7), I(8)}},
+  };
+  for (const Call& c : calls) ASSERT_NE(c.native, nullptr);
+
+  const long before = allocations.load();
+  for (int i = 0; i < 20; ++i)
+    for (const Call& c : calls) vm.invoke(*c.native, c.self, c.args);
+  EXPECT_EQ(allocations.load() - before, 0);
+}
+
 }  // namespace
 }  // namespace zelmo::test

@@ -10,6 +10,7 @@
 #include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"
 #include "records/ListBoxRecord.h"
+#include "records/ScaleRecord.h"
 #include "records/ShapeRecords.h"
 #include "records/TextRecord.h"
 #include "vm/ManagedLibrary.h"
@@ -61,6 +62,15 @@ struct ClassLayout {
   std::vector<Offset> fields;
 };
 
+ClassLayout scaleLayout() {
+  namespace s = ScaleFields;
+  return {
+      s::kClassName,
+      {at("startAngle", s::startAngle), at("endAngle", s::endAngle), at("tickStep", s::tickStep),
+       at("innerRadius", s::innerRadius), at("outerRadius", s::outerRadius),
+       at("divisions", s::divisions), at("circular", s::circular), at("vertical", s::vertical)}};
+}
+
 std::vector<ClassLayout> layouts() {
   namespace a = ArcFields;
   namespace r = RectangleFields;
@@ -90,6 +100,7 @@ std::vector<ClassLayout> layouts() {
         at("textFont", t::textFont), at("textOption2", t::textOption2),
         at("textOption6", t::textOption6), at("textOption7", t::textOption7),
         at("textOption1", t::textOption1)}},
+      scaleLayout(),
   };
 }
 

@@ -493,5 +493,21 @@ TEST(PanelExamples, AlarmListRowsSitOnTheirBarsAndRules) {
             800, 480);
 }
 
+// The gauges screen: the pressure needle turned to 6.4 bar (52.2 degrees) and the long tick of
+// 5 bar straight above the pivot (208, 270), with the face showing between the ticks.
+TEST(PanelExamples, GaugeNeedleAndTicksSitWhereTheValuesSay) {
+  const fs::path png = workDir() / "gauges.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/gauges.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  expectPng(png,
+            {
+                {257, 207, 0xC0392B, "needle, 80 px from the pivot at 52.2 degrees"},
+                {208, 140, 0x1B2631, "long tick of 5 bar"},
+                {202, 143, 0xFDFEFE, "face between the 5 bar tick and the next short one"},
+            },
+            800, 480);
+}
+
 }  // namespace
 }  // namespace zelmo::test
