@@ -101,6 +101,9 @@ void render(const panel::Options& options, const std::string& modulePath) {
     panel::applyStatics(loaded.vm, screen.statics, names);
     panel::runCalls(loaded.vm, screen.calls, names);
   });
+  // A path text that does not parse draws nothing and is reported; the run still succeeds.
+  for (const std::string& message : raster.pathErrors())
+    std::cerr << "zelmo-panel: " << options.screen << ": " << message << '\n';
 
   std::string error;
   if (!raster.writePng(options.output, &error))

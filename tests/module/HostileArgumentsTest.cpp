@@ -61,7 +61,7 @@ TEST_F(ModuleTest, EveryNativeSurvivesNullsAndExtremeNumbers) {
                   ? vm::Arg::ref(objectFor(vm, d.parameterTypes[i], value, nullReferences))
                   : argFor(d.parameters[i], value));
         }
-        // A class method takes no receiver.
+        // Class methods get no receiver (the VM refuses one).
         const std::optional<jref> self =
             native.isStatic ? std::nullopt
                             : std::optional<jref>(receiverFor(vm, native.className, value));

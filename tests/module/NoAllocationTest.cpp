@@ -142,5 +142,30 @@ TEST_F(ModuleTest, GaugeNativeCallsDoNotAllocate) {
   EXPECT_EQ(allocations.load() - before, 0);
 }
 
+TEST_F(ModuleTest, ArcPieAndPathNativesDoNotAllocate) {
+  gx::Backend nullService;
+  gx::installService(&nullService);
+  const jref canvas = newCanvas(1);
+  const jref path = vm.newString(u"M0 0H10V10Z");
+  const vm::NativeMethod* thickArc = vm.findNative(kCanvas, "drawThickArc(IIIIIII)V");
+  const vm::NativeMethod* arc = vm.findNative(kCanvas, "drawArc(IIIIII)V");
+  const vm::NativeMethod* pie = vm.findNative(kCanvas, "fillPieWithBorder(IIIIIIIIIIII)V");
+  const vm::NativeMethod* paths = vm.findNative(kCanvas, "fillAndDrawPath(Ljava/lang/String;III)V");
+  const vm::Arg ring[] = {I(100), I(100), I(60), I(200), I(0), I(3600), I(7)};
+  const vm::Arg angles[] = {I(0), I(0), I(100), I(60), I(30), I(200)};
+  const vm::Arg sector[] = {I(0), I(0), I(100), I(60), I(30), I(200),
+                            I(1), I(2), I(1),   I(3),  I(1),  I(1)};
+  const vm::Arg pathArgs[] = {R(path), I(1), I(2), I(3)};
+
+  const long before = allocations.load();
+  for (int i = 0; i < 100; ++i) {
+    vm.invoke(*thickArc, canvas, ring);
+    vm.invoke(*arc, canvas, angles);
+    vm.invoke(*pie, canvas, sector);
+    vm.invoke(*paths, std::nullopt, pathArgs);
+  }
+  EXPECT_EQ(allocations.load() - before, 0);
+}
+
 }  // namespace
 }  // namespace zelmo::test

@@ -509,5 +509,34 @@ TEST(PanelExamples, GaugeNeedleAndTicksSitWhereTheValuesSay) {
             800, 480);
 }
 
+TEST(PanelPaths, ABadPathTextDrawsNothingIsReportedOnceAndTheRunSucceeds) {
+  const std::string path = R"({"class": "uxclasses/graphics/CuxCanvas", "call": )";
+  const ScreenRun run = renderScreen(screenWithCalls(
+      path +
+      R"("fillAndDrawPath(Ljava/lang/String;III)V", "args": ["M0 0H9V9H0Z L", 255, 0, 1]},)" +
+      path + R"("fillPath(Ljava/lang/String;I)V", "args": ["M0 0H9V9H0Z L", 255]},)" + path +
+      R"("fillPath(Ljava/lang/String;I)V", "args": ["M20 10H30V20H20Z", "#FF0000"]})"));
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "zelmo-panel: " + (workDir() / "screen.json").string() +
+                         ": path \"M0 0H9V9H0Z L\": at 13: expected a number\n");
+  expectPng(run.png,
+            {{4, 4, 0xFFFFFF, "nothing of the bad path"}, {25, 15, 0xFF0000, "the good path"}});
+}
+
+TEST(PanelExamples, GaugesAndSymbolsShowBandsPieAndPathSymbols) {
+  const fs::path png = workDir() / "gauges-and-symbols.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/gauges-and-symbols.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  expectPng(png, {
+                     {38, 172, 0x27AE60, "first gauge's green band at 180 degrees"},
+                     {164, 207, 0xC0392B, "first gauge's red band near full scale"},
+                     {698, 110, 0x2E86C1, "the pumps' share of the pie"},
+                     {292, 410, 0x27AE60, "running pump body beside its impeller"},
+                     {605, 400, 0xC0392B, "closed valve's body"},
+                 });
+}
+
 }  // namespace
 }  // namespace zelmo::test
