@@ -1,6 +1,7 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
+#include "canvas/ImageNatives.h"
 #include "canvas/NumberNatives.h"
 #include "canvas/ShapeNatives.h"
 #include "canvas/StringNatives.h"
@@ -45,6 +46,8 @@ constexpr NativeEntry kNatives[] = {
     {"drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V",
      drawStringWithBorderTranslated},
     {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringWithBackground},
+
+    {"drawImage(Luxclasses/graphics/CuxGraphicFile;II)V", drawImage},
 
     {"drawNumber(IIIIII)V", drawNumber},
     {"drawNumber(IIIIZIIII)V", drawNumberTruncated},

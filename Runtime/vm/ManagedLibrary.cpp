@@ -79,6 +79,13 @@ void defineShapes(Vm& vm) {
       {{"pointCount", "I"}, {"points", "[I"}, {"unreadBezierInt1", "I"}, {"lineEnd", "B"}});
 }
 
+// An image object and the screen capture, which has no fields of its own.
+void defineImages(Vm& vm) {
+  vm.defineClass("uxclasses/graphics/CuxGraphicFile", "uxclasses/baseclasses/CuxGraphics",
+                 {{"imageHandle", "I"}, {"imageOption", "I"}});
+  vm.defineClass("uxclasses/graphics/CuxScreenCapture", "java/lang/Object", {});
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
@@ -128,6 +135,7 @@ void defineManagedLibrary(Vm& vm) {
                   {"textOption", "I"},
                   {"layer", "I"}},
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
+  defineImages(vm);
 }
 
 }  // namespace vm

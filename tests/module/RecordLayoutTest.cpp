@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/FontRecord.h"
+#include "records/GraphicFileRecord.h"
 #include "records/GraphicsRecord.h"
 #include "records/ShapeRecords.h"
 #include "records/TextRecord.h"
@@ -89,6 +90,9 @@ std::vector<ClassLayout> layouts() {
         at("textFont", t::textFont), at("textOption2", t::textOption2),
         at("textOption6", t::textOption6), at("textOption7", t::textOption7),
         at("textOption1", t::textOption1)}},
+      {GraphicFileFields::kClassName,
+       {at("imageHandle", GraphicFileFields::imageHandle),
+        at("imageOption", GraphicFileFields::imageOption)}},
   };
 }
 
