@@ -122,7 +122,10 @@ DecodedImage bmp(std::span<const uint8_t> file, size_t roomBytes) {
     for (int32_t x = 0; x < width; ++x) {
       if (bits == 8) {
         const uint8_t index = row[x];
-        if (index >= paletteSize) return out;  // a colour the palette does not have
+        if (index >= paletteSize) {  // a colour the palette does not have
+          out.status = kImageCorrupt;
+          return out;
+        }
         const uint8_t* c = palette + size_t{index} * 4;
         target[x] = 0xFF000000u | uint32_t{c[2]} << 16 | uint32_t{c[1]} << 8 | c[0];
       } else if (bits == 24) {

@@ -19,16 +19,17 @@ constexpr uint8_t kBmp[] = {'B', 'M'};
 
 namespace decode {
 
-bool allocate(DecodedImage& image, uint32_t width, uint32_t height, size_t roomBytes) {
-  if (width == 0 || height == 0) {
-    image.status = kImageCorrupt;
-    return false;
-  }
+int32_t sizeStatus(uint32_t width, uint32_t height, size_t roomBytes) {
+  if (width == 0 || height == 0) return kImageCorrupt;
   if (width > kMaxImageSide || height > kMaxImageSide ||
-      size_t{width} * size_t{height} * 4 > roomBytes) {
-    image.status = kImageTooLarge;
-    return false;
-  }
+      size_t{width} * size_t{height} * 4 > roomBytes)
+    return kImageTooLarge;
+  return kImageDone;
+}
+
+bool allocate(DecodedImage& image, uint32_t width, uint32_t height, size_t roomBytes) {
+  image.status = sizeStatus(width, height, roomBytes);
+  if (image.status != kImageDone) return false;
   image.width = static_cast<int>(width);
   image.height = static_cast<int>(height);
   image.pixels = std::make_unique_for_overwrite<uint32_t[]>(size_t{width} * size_t{height});

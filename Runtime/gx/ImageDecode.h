@@ -44,7 +44,11 @@ DecodedImage decodeImage(std::span<const uint8_t> file, size_t roomBytes = kMaxL
 
 // The decoders behind decodeImage, each for a file that starts with its signature.
 namespace decode {
-// Takes the header's size; sets status kImageTooLarge (and returns false) when it is over a cap.
+// The status a header's size earns: kImageDone when it fits under the caps, kImageCorrupt for
+// an empty image, kImageTooLarge otherwise.
+int32_t sizeStatus(uint32_t width, uint32_t height, size_t roomBytes);
+// Takes pixel memory for the header's size; on a size that sizeStatus refuses, sets that status
+// and returns false.
 bool allocate(DecodedImage& image, uint32_t width, uint32_t height, size_t roomBytes);
 DecodedImage png(std::span<const uint8_t> file, size_t roomBytes);
 DecodedImage jpeg(std::span<const uint8_t> file, size_t roomBytes);

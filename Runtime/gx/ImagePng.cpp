@@ -53,14 +53,14 @@ DecodedImage png(std::span<const uint8_t> file, size_t roomBytes) {
   // "too large" and not whatever libpng's own limits would make of it.
   constexpr size_t kIhdrEnd = 8 + 8 + 13;
   if (file.size() < kIhdrEnd || std::memcmp(file.data() + 12, "IHDR", 4) != 0) return out;
-  if (!allocate(out, bigEndian32(file.data() + 16), bigEndian32(file.data() + 20), roomBytes))
-    return out;
+  out.status = sizeStatus(bigEndian32(file.data() + 16), bigEndian32(file.data() + 20), roomBytes);
+  if (out.status != kImageDone) return out;
+  out.status = kImageCorrupt;
 
   PngImage png;
   if (!png_image_begin_read_from_memory(&png.image, file.data(), file.size())) return out;
-  if (png.image.width != static_cast<uint32_t>(out.width) ||
-      png.image.height != static_cast<uint32_t>(out.height))
-    return out;
+  if (!allocate(out, png.image.width, png.image.height, roomBytes)) return out;
+  out.status = kImageCorrupt;
   png.image.format = std::endian::native == std::endian::little ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
   png.image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
   if (!png_image_finish_read(&png.image, nullptr, out.pixels.get(), 0, nullptr)) return out;
