@@ -72,6 +72,15 @@ TEST_F(ImageNativesTest, StatusArraysThatAreNullOrEmptyGetNothingButTheServiceSt
   gx::installService(&recorder);
 }
 
+// The trace carries the status the service wrote, and null where it had no place to write.
+TEST_F(ImageNativesTest, TraceCarriesTheStatusTheServiceWrote) {
+  int32_t status = -1;
+  recorder.createImage(0, nullptr, nullptr);
+  recorder.loadImage(u"x.png", &status);
+  EXPECT_EQ(drawn(),
+            (Lines{"osGXcreateImage(0,null,null,65537)", "osGXloadImage(\"x.png\",0,65538)"}));
+}
+
 TEST_F(ImageNativesTest, LoadImageKeeps260UnitsAndNeverHalfASurrogatePair) {
   const auto path = [&](jref p) {
     recorder.clear();
