@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and zelmo-panel need (idempotent).
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core)
+          libbenchmark-dev nlohmann-json3-dev libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
+          libpng-dev libjpeg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

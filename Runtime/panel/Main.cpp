@@ -1,6 +1,7 @@
 // zelmo-panel: loads ZelmoGraphics.dlm as the panel runtime does and renders a JSON screen.
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -89,6 +90,8 @@ void render(const panel::Options& options, const std::string& modulePath) {
   const panel::Screen screen = panel::readScreen(options.screen);
   LoadedModule loaded(modulePath);
   gx::RasterBackend raster(screen.width, screen.height, screen.layers, screen.background);
+  // Image paths in a screen are relative to the screen file, wherever the panel is run from.
+  raster.setImageFolder(std::filesystem::absolute(options.screen).parent_path().string());
   gx::Recorder recorder(&raster);
   const bool tracing = !options.trace.empty();
   ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);

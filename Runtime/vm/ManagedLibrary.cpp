@@ -128,6 +128,13 @@ void defineScale(Vm& vm) {
   vm.declareStaticNative("uxclasses/graphics/CuxCanvas", "preCalculatePolygonParams(I[I[I[I[I)V");
 }
 
+// An image object and the screen capture, which has no fields of its own.
+void defineImages(Vm& vm) {
+  vm.defineClass("uxclasses/graphics/CuxGraphicFile", "uxclasses/baseclasses/CuxGraphics",
+                 {{"imageHandle", "I"}, {"imageOption", "I"}});
+  vm.defineClass("uxclasses/graphics/CuxScreenCapture", "java/lang/Object", {});
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
@@ -179,6 +186,7 @@ void defineManagedLibrary(Vm& vm) {
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
   defineListBox(vm);
   defineScale(vm);
+  defineImages(vm);
 
   defineGraphicsStandIns(vm);
 }
