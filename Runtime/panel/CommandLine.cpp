@@ -24,6 +24,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
       options.trace = valueOf(args, i);
     } else if (arg == "--module") {
       options.module = valueOf(args, i);
+    } else if (arg == "--config") {
+      options.config = valueOf(args, i);
     } else if (arg == "--list-natives") {
       options.listNatives = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -42,6 +44,7 @@ Options parseCommandLine(const std::vector<std::string>& args) {
 
 std::string usageText() {
   return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--module PATH]\n"
+         "                   [--config FILE]\n"
          "       zelmo-panel --list-natives [--module PATH]\n"
          "\n"
          "Loads ZelmoGraphics.dlm (by default the one beside this program), builds the screen's\n"
@@ -51,6 +54,9 @@ std::string usageText() {
          "  -o, --output PATH  the PNG to write\n"
          "  --trace PATH       also write every drawing-service call as one JSON object per line\n"
          "  --module PATH      load this module instead of the one beside the program\n"
+         "  --config FILE      the configuration store the core services read and write (an\n"
+         "                     INI file, created if missing; without the option, an empty\n"
+         "                     store in a temporary file that is removed at exit)\n"
          "  --list-natives     print every registered class and signature, in registration\n"
          "                     order, and exit (no screen needed)\n"
          "  -h, --help         print this text\n"

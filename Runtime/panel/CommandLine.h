@@ -12,6 +12,7 @@ struct Options {
   std::string output;  // -o: the PNG to write
   std::string trace;   // --trace: JSON Lines of drawing-service calls, or empty
   std::string module;  // --module: the module to load, or empty for the one beside us
+  std::string config;  // --config: the configuration store's file, or empty for a temporary one
   bool listNatives = false;
   bool help = false;
 };

@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/SystemLanguages.h"
+#include "core/Utf.h"
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
 #include "panel/CommandLine.h"
+#include "panel/ConfigScope.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
@@ -68,6 +71,12 @@ void render(const panel::Options& options, const std::string& modulePath) {
   gx::Recorder recorder(&raster);
   const bool tracing = !options.trace.empty();
   ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);
+
+  const panel::ConfigScope config(options.config);
+  std::vector<std::u16string> languages;
+  for (const std::string& code : screen.systemLanguages)
+    languages.push_back(core::utf16FromUtf8(code));
+  core::setSystemLanguageCodes(languages);
 
   panel::Bindings names;
   panel::at(options.screen, [&] {

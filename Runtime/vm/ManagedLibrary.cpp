@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "vm/LanguageMgrStandIn.h"
 #include "vm/Vm.h"
 
 namespace vm {
@@ -128,6 +129,10 @@ void defineManagedLibrary(Vm& vm) {
                   {"textOption", "I"},
                   {"layer", "I"}},
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
+
+  defineLanguageMgrClass(vm);
+  vm.defineMethod(kLanguageMgrClass, "addSystemLanguageFromNative(I)V",
+                  addSystemLanguageFromNative);
 }
 
 }  // namespace vm
