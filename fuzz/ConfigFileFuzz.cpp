@@ -31,6 +31,14 @@ bool plainEnds(std::string_view value) {
   return value.empty() || (plain(value.front()) && plain(value.back()));
 }
 
+bool sameKey(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
+
 void check(bool condition) {
   if (!condition) std::abort();
 }
@@ -55,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string_view other : {std::string_view("a"), std::string_view("b"), key}) {
     for (const std::string_view place :
          {section, std::string_view("DEFAULT"), std::string_view("S")}) {
-      if (other == key && (place == section || section == "DEFAULT")) continue;
+      if (sameKey(other, key) && (place == section || section == "DEFAULT")) continue;
       const auto before = findValue(text, place, other), after = findValue(written, place, other);
       check(after == before ||
             (place == section && !before && after == findValue(written, "DEFAULT", other)));
