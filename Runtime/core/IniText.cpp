@@ -69,8 +69,7 @@ bool counts(std::string_view text, const Line& line) {
 
 struct Section {
   std::string_view name;
-  size_t lineEnd;  // end of the header's line, break included
-  size_t line;     // index of the header's line
+  size_t line;  // index of the header's line
 };
 
 struct Entry {
@@ -112,16 +111,15 @@ Document parse(std::string_view text) {
     indentLevel = indent;
     if (const size_t close = value.rfind(']');
         value[0] == '[' && close != value.npos && close >= 2) {
-      doc.sections.push_back({value.substr(1, close - 1), line.end, li});
+      doc.sections.push_back({value.substr(1, close - 1), li});
       section = doc.sections.size() - 1;
       entry = kNone;
       continue;
     }
     if (section == kNone) continue;  // before any header: kept, never read
     const size_t delimiter = value.find_first_of("=:");
-    if (delimiter == value.npos || delimiter == 0)
-      continue;  // unparsable: kept, and the
-                 // entry before may continue
+    // Unparsable: kept and ignored; the entry before it may still continue below it.
+    if (delimiter == value.npos || delimiter == 0) continue;
     size_t keyEnd = first + delimiter;
     while (keyEnd > first && blankBefore(text, keyEnd)) keyEnd -= blankBefore(text, keyEnd);
     size_t valueBegin = first + delimiter + 1;
