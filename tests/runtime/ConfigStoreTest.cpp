@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
 #include <random>
 #include <vector>
@@ -173,13 +174,22 @@ TEST(ConfigStore, AFailedWriteRemovesItsTemporaryAndKeepsTheFile) {
 // value is one the writer set in full, and every other byte is as before.
 TEST(ConfigStore, AWriterKilledAtRandomLeavesTheOldOrTheNewValue) {
   const ConfigFileScope store;
-  std::string rest = "[Language]\nk = 0\n\n[Other]\n";
+  std::string rest = "[Language]\nk = -1\n\n[Other]\n";
   for (int i = 0; i < 500; ++i)
     rest += "key" + std::to_string(i) + " = a value that makes the file longer\n";
   store.write(rest);
   const auto expectedText = [&](int32_t value) {
     return "[Language]\nk = " + std::to_string(value) + rest.substr(rest.find("\n\n[Other]"));
   };
+  // The kill lands anywhere in the first few writes of the child, however long a write takes
+  // on this machine (two fsyncs: from a millisecond to tens).
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(osCGsetINT32(kSection, u"k", 0));
+  const auto writeMicros = std::chrono::duration_cast<std::chrono::microseconds>(
+                               std::chrono::steady_clock::now() - start)
+                               .count();
+  std::uniform_int_distribution<useconds_t> delay(0,
+                                                  static_cast<useconds_t>(3 * writeMicros + 1000));
   std::mt19937 random(20240611);
   int32_t last = 0;
   int midWrite = 0;  // kills that left a temporary behind
@@ -188,8 +198,7 @@ TEST(ConfigStore, AWriterKilledAtRandomLeavesTheOldOrTheNewValue) {
     if (pid == 0) {
       for (int32_t value = last + 1;; ++value) osCGsetINT32(kSection, u"k", value);
     }
-    // A write takes a few milliseconds to some tens (two fsyncs): the kill lands anywhere in one.
-    usleep(std::uniform_int_distribution<useconds_t>(0, 60000)(random));
+    usleep(delay(random));
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     midWrite += fs::exists(store.path.string() + ".tmp");
