@@ -4,6 +4,7 @@
 #include "bridge/ManagedData.h"
 #include "bridge/ManagedFrame.h"
 #include "bridge/Registrar.h"
+#include "bridge/Upcalls.h"
 #include "platform/CoreServices.h"
 
 namespace zelmo {
@@ -21,6 +22,10 @@ constexpr int32_t kKeyCapacity = 40;
 constexpr int32_t kNameCapacity = 40;
 using Key = UniChar[kKeyCapacity];
 using Name = UniChar[kNameCapacity];
+
+// System language slots 0..8, each with a code of up to 15 units and the terminator.
+constexpr int32_t kSystemLanguageSlots = 9;
+constexpr int32_t kCodeCapacity = 16;
 
 // `name` followed by `index` in decimal. A negative index, or one whose key would pass 39
 // units, has no key: the caller then reads and writes nothing.
@@ -106,6 +111,17 @@ void getUserApplicationLanguageSystemLanguageNum() {
   frame.setIntResult(indexedConfigInt(kSystemLangKey, frame.intArg(0)));
 }
 
+// Managed code gets one callback per system language in use, in slot order, with the slot.
+void initSystemLanguagesFromConfig() {
+  const ManagedFrame frame;
+  for (int32_t slot = 0; slot < kSystemLanguageSlots; ++slot) {
+    UniChar code[kCodeCapacity] = {};  // emptied for every slot
+    osBLgetSystemLanguageCode(code, slot);
+    // `this` afresh each time: the method called back may have moved it.
+    if (code[0] != 0) upcall::addSystemLanguageFromNative(frame.thisFields(), slot, 0);
+  }
+}
+
 void getNumberOfSystemLanguages() {
   const ManagedFrame frame;
   frame.setIntResult(configInt(kSystemElementsKey));
@@ -120,6 +136,7 @@ constexpr NativeEntry kNatives[] = {
     {"getUserApplicationLanguageElements()I", getUserApplicationLanguageElements},
     {"getUserApplicationLanguageSystemLanguageNum(I)I",
      getUserApplicationLanguageSystemLanguageNum},
+    {"initSystemLanguagesFromConfig()V", initSystemLanguagesFromConfig},
     {"getNumberOfSystemLanguages()I", getNumberOfSystemLanguages},
 };
 

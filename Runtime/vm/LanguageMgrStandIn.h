@@ -1,5 +1,6 @@
 // The managed side of uxclasses/baseclasses/CuxLanguageMgr as far as the module meets it: its
-// fields and the method the module calls back with each system language.
+// fields, and the method the module calls back with each system language
+// (docs/managed-stand-ins.md).
 #pragma once
 
 namespace vm {
@@ -8,11 +9,8 @@ class Vm;
 
 inline constexpr const char* kLanguageMgrClass = "uxclasses/baseclasses/CuxLanguageMgr";
 
-// The class, with systemLanguageSlots ([I) and systemLanguageCount (I).
-void defineLanguageMgrClass(Vm& vm);
-
-// addSystemLanguageFromNative(I)V: stores the slot at element systemLanguageCount of
-// systemLanguageSlots when that element exists, then adds 1 to systemLanguageCount (wrapping).
-void addSystemLanguageFromNative(class Frame& frame);
+// The class, with systemLanguageSlots ([I) and systemLanguageCount (I), and its stand-in
+// addSystemLanguageFromNative(I)V.
+void defineLanguageMgr(Vm& vm);
 
 }  // namespace vm

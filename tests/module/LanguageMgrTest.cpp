@@ -1,6 +1,8 @@
 // The language manager's natives over a real configuration file.
 #include <climits>
 
+#include "core/SystemLanguages.h"
+
 #include "support/ConfigFiles.h"
 #include "support/ModuleFixture.h"
 
@@ -126,6 +128,57 @@ TEST_F(LanguageMgrTest, NativesWorkWhileEverythingMoves) {
   vm.relocateOnEveryCall = true;
   EXPECT_TRUE(setName(2, u"Italiano"));
   EXPECT_EQ(getName(2), u"Italiano");
+}
+
+// System languages in slots 0, 2 and 5 reach managed code as 0, 2 and 5, in that order; the
+// managed method's writes land in the object even when everything moves at each upcall.
+class SystemLanguagesTest : public LanguageMgrTest {
+ protected:
+  SystemLanguagesTest() { core::setSystemLanguageCodes({u"de", u"", u"en", u"", u"", u"fr"}); }
+  ~SystemLanguagesTest() override { core::setSystemLanguageCodes({}); }
+  void init(std::optional<jref> self) { call(kMgr, "initSystemLanguagesFromConfig()V", self); }
+  std::vector<int32_t> slots() const { return vm.intArray(vm.getRef(mgr, "systemLanguageSlots")); }
+  int32_t count() const { return vm.getInt(mgr, "systemLanguageCount"); }
+};
+
+TEST_F(SystemLanguagesTest, EachLanguageInUseIsHandedOverBySlotInOrder) {
+  vm.setRef(mgr, "systemLanguageSlots", vm.newIntArray(std::vector<int32_t>(9, -1)));
+  vm.relocateOnEveryCall = true;
+  init(mgr);
+  EXPECT_EQ(slots(), (std::vector<int32_t>{0, 2, 5, -1, -1, -1, -1, -1, -1}));
+  EXPECT_EQ(count(), 3);
+  init(mgr);
+  EXPECT_EQ(count(), 6);
+  EXPECT_EQ(vm.methodSlotRegistrations(), 1u);
+}
+
+TEST_F(SystemLanguagesTest, SlotsPastTheArrayAreCountedButNotStored) {
+  vm.setRef(mgr, "systemLanguageSlots", vm.newIntArray(std::vector<int32_t>{-1, -1}));
+  init(mgr);
+  EXPECT_EQ(slots(), (std::vector<int32_t>{0, 2}));
+  EXPECT_EQ(count(), 3);
+  vm.setRef(mgr, "systemLanguageSlots", 0);
+  vm.setInt(mgr, "systemLanguageCount", INT_MAX);
+  init(mgr);
+  EXPECT_EQ(count(), INT_MIN + 2);
+}
+
+TEST_F(SystemLanguagesTest, NoLanguagesOrNoReceiverMakeNoUpcall) {
+  init(std::nullopt);
+  core::setSystemLanguageCodes({});
+  init(mgr);
+  EXPECT_EQ(count(), 0);
+  EXPECT_EQ(vm.methodSlotRegistrations(), 0u);
+}
+
+// Managed code may override the method: the call dispatches on the receiver's class.
+TEST_F(SystemLanguagesTest, TheMethodIsCalledVirtually) {
+  vm.defineClass("test/MyLanguages", kMgr, {});
+  std::vector<int32_t> seen;
+  vm.defineMethod("test/MyLanguages", "addSystemLanguageFromNative(I)V",
+                  [&](vm::Frame& frame) { seen.push_back(frame.intArg(0)); });
+  init(vm.newObject("test/MyLanguages"));
+  EXPECT_EQ(seen, (std::vector<int32_t>{0, 2, 5}));
 }
 
 }  // namespace

@@ -113,6 +113,25 @@ TEST(PanelConfig, MalformedSystemLanguagesNameTheKeyAndExitWith2) {
   EXPECT_EQ(fine.exitCode, 0) << fine.err;
 }
 
+// The screen's system languages reach managed code through the native, which the trace shows.
+TEST(PanelConfig, SystemLanguagesOfTheScreenAreHandedToManagedCode) {
+  const PanelResult run = render(R"({"width": 8, "height": 8, "systemLanguages": ["de", "", "en"],
+      "objects": [{"id": "mgr", "class": "uxclasses/baseclasses/CuxLanguageMgr"}],
+      "calls": [{"on": "mgr", "call": "initSystemLanguagesFromConfig()V"}]})",
+                                 {});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<nlohmann::json> upcalls;
+  for (const auto& line : run.trace)
+    if (line.contains("upcall")) upcalls.push_back(line);
+  ASSERT_EQ(upcalls.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(upcalls[i]["upcall"], "addSystemLanguageFromNative(I)V");
+    EXPECT_EQ(upcalls[i]["on"], "mgr");
+    EXPECT_EQ(upcalls[i]["virtual"], true);
+    EXPECT_EQ(upcalls[i]["args"], nlohmann::json::array({i == 0 ? 0 : 2}));
+  }
+}
+
 // The example draws only what it read back: every name and number shows in the trace.
 TEST(PanelConfig, TheLanguageSettingsExampleShowsWhatItReadBack) {
   const PanelResult run =
