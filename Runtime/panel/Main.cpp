@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "core/SystemLanguages.h"
+#include "core/Utf.h"
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
 #include "panel/CommandLine.h"
 #include "panel/Compare.h"
+#include "panel/ConfigScope.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
@@ -95,6 +98,12 @@ void render(const panel::Options& options, const std::string& modulePath) {
   gx::Recorder recorder(&raster);
   const bool tracing = !options.trace.empty();
   ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);
+
+  const panel::ConfigScope config(options.config);
+  std::vector<std::u16string> languages;
+  for (const std::string& code : screen.systemLanguages)
+    languages.push_back(core::utf16FromUtf8(code));
+  core::setSystemLanguageCodes(languages);
 
   panel::Bindings names;
   std::optional<panel::UpcallTrace> upcalls;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "vm/LanguageMgrStandIn.h"
 #include "vm/StandIns.h"
 #include "vm/Vm.h"
 
@@ -189,6 +190,7 @@ void defineManagedLibrary(Vm& vm) {
   defineImages(vm);
 
   defineGraphicsStandIns(vm);
+  defineLanguageMgr(vm);
 }
 
 }  // namespace vm
