@@ -79,6 +79,19 @@ void defineShapes(Vm& vm) {
       {{"pointCount", "I"}, {"points", "[I"}, {"unreadBezierInt1", "I"}, {"lineEnd", "B"}});
 }
 
+// Polylines and groups (complex objects), with the array type that holds a group's members.
+void definePolyLineAndGroup(Vm& vm) {
+  const std::string base = "uxclasses/baseclasses/CuxGraphics";
+  vm.defineClass("[Luxclasses/baseclasses/CuxGraphics;", "java/lang/Object", {});
+  vm.defineClass("uxclasses/graphics/CuxPolyLine", base,
+                 {{"pointCount", "I"}, {"points", "[I"}, {"basePoints", "[I"}, {"lineEnd", "B"}});
+  vm.defineClass("uxclasses/graphics/CuxComplexObj", base,
+                 {{"children", "[Luxclasses/baseclasses/CuxGraphics;"},
+                  {"unreadGroupInt1", "I"},
+                  {"rotationOffsetX", "I"},
+                  {"rotationOffsetY", "I"}});
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
@@ -128,6 +141,7 @@ void defineManagedLibrary(Vm& vm) {
                   {"textOption", "I"},
                   {"layer", "I"}},
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
+  definePolyLineAndGroup(vm);
 }
 
 }  // namespace vm

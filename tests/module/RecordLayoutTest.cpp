@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "records/ComplexObjRecord.h"
 #include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"
+#include "records/PolyLineRecord.h"
 #include "records/ShapeRecords.h"
 #include "records/TextRecord.h"
 #include "vm/ManagedLibrary.h"
@@ -89,6 +91,13 @@ std::vector<ClassLayout> layouts() {
         at("textFont", t::textFont), at("textOption2", t::textOption2),
         at("textOption6", t::textOption6), at("textOption7", t::textOption7),
         at("textOption1", t::textOption1)}},
+      {PolyLineFields::kClassName,
+       {at("pointCount", PolyLineFields::pointCount), at("points", PolyLineFields::points),
+        at("basePoints", PolyLineFields::basePoints), at("lineEnd", PolyLineFields::lineEnd)}},
+      {ComplexObjFields::kClassName,
+       {at("children", ComplexObjFields::children),
+        at("rotationOffsetX", ComplexObjFields::rotationOffsetX),
+        at("rotationOffsetY", ComplexObjFields::rotationOffsetY)}},
   };
 }
 
