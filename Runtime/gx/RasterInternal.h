@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,8 @@ struct RasterBackend::Impl {
   bool fillAnimation = false;
   std::unique_ptr<raster::FontTable> fonts;
   std::map<stImageHandle, cairo_surface_t*> images;
+  std::vector<std::string> pathErrors;
+  std::set<std::string> reportedPaths;
 };
 
 }  // namespace gx

@@ -8,9 +8,9 @@
 #include <limits>
 #include <vector>
 
+#include "geometry/PointListRotation.h"
 #include "geometry/PointLists.h"
 #include "geometry/RectangleResize.h"
-#include "geometry/Rotation.h"
 #include "geometry/ShapeGeometry.h"
 
 namespace zelmo {

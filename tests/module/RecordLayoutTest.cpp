@@ -10,7 +10,9 @@
 #include "records/ComplexObjRecord.h"
 #include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"
+#include "records/ListBoxRecord.h"
 #include "records/PolyLineRecord.h"
+#include "records/ScaleRecord.h"
 #include "records/ShapeRecords.h"
 #include "records/TextRecord.h"
 #include "vm/ManagedLibrary.h"
@@ -62,6 +64,15 @@ struct ClassLayout {
   std::vector<Offset> fields;
 };
 
+ClassLayout scaleLayout() {
+  namespace s = ScaleFields;
+  return {
+      s::kClassName,
+      {at("startAngle", s::startAngle), at("endAngle", s::endAngle), at("tickStep", s::tickStep),
+       at("innerRadius", s::innerRadius), at("outerRadius", s::outerRadius),
+       at("divisions", s::divisions), at("circular", s::circular), at("vertical", s::vertical)}};
+}
+
 std::vector<ClassLayout> layouts() {
   namespace a = ArcFields;
   namespace r = RectangleFields;
@@ -98,6 +109,7 @@ std::vector<ClassLayout> layouts() {
        {at("children", ComplexObjFields::children),
         at("rotationOffsetX", ComplexObjFields::rotationOffsetX),
         at("rotationOffsetY", ComplexObjFields::rotationOffsetY)}},
+      scaleLayout(),
   };
 }
 
@@ -138,6 +150,15 @@ TEST(RecordLayout, ModuleOffsetsMatchTheManagedClasses) {
                 at("textWidth", f::textWidth), at("textHeight", f::textHeight),
                 at("textMetric3", f::textMetric3), at("fontOption1", f::fontOption1),
                 at("fontOption2", f::fontOption2), at("fontOption3", f::fontOption3)});
+  namespace l = ListBoxFields;
+  expectAgrees(vm, l::kClassName,
+               {at("x1", l::x1), at("y1", l::y1), at("x2", l::x2), at("y2", l::y2),
+                at("originX1", l::originX1), at("originY1", l::originY1),
+                at("originX2", l::originX2), at("originY2", l::originY2),
+                at("listSpareColor", l::listSpareColor), at("listTextColor", l::listTextColor),
+                at("listBackColor", l::listBackColor), at("frameWidthCopy", l::frameWidthCopy),
+                at("font", l::font), at("nativeListBox", l::nativeListBox), at("queryY", l::queryY),
+                at("rowLimit", l::rowLimit), at("hasTitle", l::hasTitle)});
 }
 
 }  // namespace

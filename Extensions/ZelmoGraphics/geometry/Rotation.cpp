@@ -1,69 +1,54 @@
 #include "geometry/Rotation.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <limits>
 
+#include "geometry/Angles.h"
 #include "geometry/IntMath.h"
-#include "geometry/PointLists.h"
+#include "platform/CoreServices.h"
 
 namespace zelmo {
+
 namespace {
 
-// The pi the angle conversion has always used: the single-precision value, widened.
-constexpr double kPi = 3.1415927410125732;
-
-// The difference of two 32-bit coordinates is below 2^32 in size, so its square fits.
-uint64_t square(int64_t d) {
-  const uint64_t m = d < 0 ? static_cast<uint64_t>(-d) : static_cast<uint64_t>(d);
-  return m * m;
+// Low 32 bits of −trunc(v), with trunc to 64 bits as truncToInt32Low takes it.
+int32_t negatedTruncLow32(double v) {
+  return static_cast<int32_t>(0u - static_cast<uint32_t>(truncToInt32Low(v)));
 }
 
-// A turned coordinate (its half-pixel bias included) kept in 16 bits. The exact turns take the
-// floor, so that negative coordinates round like positive ones and a turn of 0 moves nothing;
-// other angles truncate toward zero.
-int32_t placed(double v, bool exact) { return wrap16(truncToInt32(exact ? std::floor(v) : v)); }
+// The value of pi the polar form has always used; prepared angles depend on it.
+constexpr double kPi = static_cast<double>(3.1415f);
 
 }  // namespace
 
-int16_t tenthsOfDegree(int32_t angle) {
-  float deg = static_cast<float>(angle / 1000.0 * 180.0 / kPi);
-  if (deg < 0) deg = static_cast<float>(deg + 360.0);
-  return static_cast<int16_t>(low16(truncToInt32(deg * 10.0)));
+int32_t turnedX(int32_t radius, int32_t tenths) {
+  return truncToInt32Low(osUTfastcos(static_cast<int16_t>(tenths)) * radius);
 }
 
-Turn turnOf(int32_t angle, const TrigFunctions& trig) {
-  const int64_t a = std::llabs(int64_t{angle});
-  if (a == 0 || a == 6282) return {0, 1, true};
-  if (angle == 1570 || angle == -4711) return {1, 0, true};
-  if (a == 3141) return {0, -1, true};
-  if (angle == 4711 || angle == -1570) return {-1, 0, true};
-  const int16_t s = tenthsOfDegree(angle);
-  return {trig.sine(s), trig.cosine(s), false};
+int32_t turnedY(int32_t radius, int32_t tenths) {
+  return negatedTruncLow32(osUTfastsin(static_cast<int16_t>(tenths)) * radius);
 }
 
-std::optional<Point> rotatePointList(const Turn& turn, int32_t count, Point centre, Point target,
-                                     const int32_t* source, int32_t* out,
-                                     double (*squareRoot)(double)) {
-  if (!source || !out || count < 1) return std::nullopt;
-  const double bias = turn.exact ? 0.5 : 0.0;
-  double ux = 0;
-  double uy = 0;
-  for (int32_t i = 0; i < count; ++i) {
-    const int64_t dx = int64_t{source[2 * i]} - centre.x;      // x - cx
-    const int64_t dy = int64_t{centre.y} - source[2 * i + 1];  // cy - y
-    // The squares are exact: in 32 bits they would go negative 46341 pixels out.
-    const float r = static_cast<float>(
-        squareRoot(static_cast<double>(square(dx)) + static_cast<double>(square(dy))));
-    if (r != 0) {
-      ux = static_cast<double>(dx) / r;
-      uy = static_cast<double>(dy) / r;
-    }
-    const double x = target.x + bias + (turn.sine * uy + turn.cosine * ux) * r;
-    const double y = target.y + bias - (turn.cosine * uy - turn.sine * ux) * r;
-    out[2 * i] = placed(x, turn.exact);
-    out[2 * i + 1] = placed(y, turn.exact);
+Polar polarOf(int32_t x, int32_t y) {
+  int32_t angle;
+  if (x == 0) {
+    angle = y > 0 ? 2700 : 900;
+  } else {
+    const auto t = static_cast<float>(osUTatan(static_cast<double>(y) / x));
+    // |t| <= pi/2, so a stays near +-900.
+    const auto a = static_cast<int32_t>(static_cast<double>(t) * 1800.0 / kPi);
+    angle = x > 0 ? -a : 1800 - a;
   }
-  return pointListCenter(out, count);
+  const double squares = static_cast<double>(x) * x + static_cast<double>(y) * y;
+  const double r = osUTsqrt(squares) + 0.5;
+  constexpr double kMax = std::numeric_limits<int32_t>::max();
+  return {angle, r >= kMax ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(r)};
+}
+
+APOINT placedVertex(int32_t rotation, int32_t angle, int32_t radius, int32_t cx, int32_t cy) {
+  const auto a = static_cast<int16_t>(reduceTenths(int64_t{rotation} + angle));
+  const double r = radius;
+  return APOINT{truncToInt32Low(osUTfastcos(a) * r + 0.5 + cx),
+                truncToInt32Low(-osUTfastsin(a) * r + 0.5 + cy)};
 }
 
 }  // namespace zelmo

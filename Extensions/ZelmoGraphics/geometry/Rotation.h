@@ -1,41 +1,29 @@
-// Rotation of point lists by an angle in milliradians (1570 a quarter turn, 6282 a full one,
-// positive clockwise on the screen): the sine and cosine of an angle, and the turn of a list
-// about a centre that lands on a target point.
+// Turned points for the canvas: the x or y offset of a radius's end at an angle, the polar form
+// of a polygon's vertices, and a vertex placed back from that form. Angles are tenths of a degree
+// counter-clockwise with y pointing up; the y results are negated, as screen y grows downward.
+// Sine and cosine come from the core service's fast table.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
-#include "geometry/ShapeGeometry.h"
+#include "platform/PlatformTypes.h"
 
 namespace zelmo {
 
-// The sine, cosine and square root the rotation uses; the module hands it the core service's.
-struct TrigFunctions {
-  double (*sine)(int16_t tenthsOfDegree);
-  double (*cosine)(int16_t tenthsOfDegree);
-  double (*squareRoot)(double);
+// trunc(cos(tenths) × radius) and −trunc(sin(tenths) × radius), truncated to 64 bits and kept
+// to their low 32 (so −INT_MIN is INT_MIN). tenths must be a table angle, 0..3600.
+int32_t turnedX(int32_t radius, int32_t tenths);
+int32_t turnedY(int32_t radius, int32_t tenths);
+
+// A vertex relative to the centre (screen direction) in polar form.
+struct Polar {
+  int32_t angle;   // tenths of a degree, -900..2700, not reduced
+  int32_t radius;  // rounded; a distance past INT_MAX is INT_MAX
 };
+Polar polarOf(int32_t x, int32_t y);
 
-struct Turn {
-  double sine;
-  double cosine;
-  // The exact quarter turns (0, 1570, 3141, 4711, 6282 either way) round to the nearest pixel;
-  // every other angle truncates.
-  bool exact;
-};
-
-// The angle in tenths of a degree as the sine tables take it: milliradians to degrees in single
-// precision, negatives brought up by a full turn, cut to 16 bits.
-int16_t tenthsOfDegree(int32_t angle);
-
-Turn turnOf(int32_t angle, const TrigFunctions& trig);
-
-// Turns the first `count` points of source about `centre` and lands that centre on `target`,
-// writing them into `out` (which may be source). Each result keeps its low 16 bits. Returns the
-// centre of the turned points; none for no points.
-std::optional<Point> rotatePointList(const Turn& turn, int32_t count, Point centre, Point target,
-                                     const int32_t* source, int32_t* out,
-                                     double (*squareRoot)(double));
+// The vertex of polar form (angle, radius) turned by `rotation`, placed around (cx, cy) and
+// rounded half up; the angle sum is reduced from its full value.
+APOINT placedVertex(int32_t rotation, int32_t angle, int32_t radius, int32_t cx, int32_t cy);
 
 }  // namespace zelmo
