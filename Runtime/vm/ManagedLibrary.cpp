@@ -91,6 +91,7 @@ void definePolyLineAndGroup(Vm& vm) {
                   {"unreadGroupInt1", "I"},
                   {"rotationOffsetX", "I"},
                   {"rotationOffsetY", "I"}});
+  defineShapeStandIns(vm);
 }
 
 // The list box: the natives read a few of its fields; the rest are placeholders.
