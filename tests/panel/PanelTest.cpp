@@ -502,14 +502,46 @@ TEST(PanelExamples, GaugeNeedleAndTicksSitWhereTheValuesSay) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   expectPng(png,
             {
-    {257, 207, 0xC0392B, "needle, 80 px from the pivot at 52.2 degrees"},
-        {208, 140, 0x1B2631, "long tick of 5 bar"},
-        {202, 143, 0xFDFEFE, "face between the 5 bar tick and the next short one"},
+                {257, 207, 0xC0392B, "needle, 80 px from the pivot at 52.2 degrees"},
+                {208, 140, 0x1B2631, "long tick of 5 bar"},
+                {202, 143, 0xFDFEFE, "face between the 5 bar tick and the next short one"},
+            },
+            800, 480);
+}
 
-        // Groups from screen files: a members array may name objects listed after it and the group
-        // itself, and such a group draws, moves and resizes without running away.
-        TEST(PanelGroups, MemberArraysMayHoldTheGroupItself) {
-      const ScreenRun run = renderScreen(R"({"width": 40, "height": 30, "objects": [
+TEST(PanelPaths, ABadPathTextDrawsNothingIsReportedOnceAndTheRunSucceeds) {
+  const std::string path = R"({"class": "uxclasses/graphics/CuxCanvas", "call": )";
+  const ScreenRun run = renderScreen(screenWithCalls(
+      path +
+      R"("fillAndDrawPath(Ljava/lang/String;III)V", "args": ["M0 0H9V9H0Z L", 255, 0, 1]},)" +
+      path + R"("fillPath(Ljava/lang/String;I)V", "args": ["M0 0H9V9H0Z L", 255]},)" + path +
+      R"("fillPath(Ljava/lang/String;I)V", "args": ["M20 10H30V20H20Z", "#FF0000"]})"));
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "zelmo-panel: " + (workDir() / "screen.json").string() +
+                         ": path \"M0 0H9V9H0Z L\": at 13: expected a number\n");
+  expectPng(run.png,
+            {{4, 4, 0xFFFFFF, "nothing of the bad path"}, {25, 15, 0xFF0000, "the good path"}});
+}
+
+TEST(PanelExamples, GaugesAndSymbolsShowBandsPieAndPathSymbols) {
+  const fs::path png = workDir() / "gauges-and-symbols.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/gauges-and-symbols.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  expectPng(png, {
+                     {38, 172, 0x27AE60, "first gauge's green band at 180 degrees"},
+                     {164, 207, 0xC0392B, "first gauge's red band near full scale"},
+                     {698, 110, 0x2E86C1, "the pumps' share of the pie"},
+                     {292, 410, 0x27AE60, "running pump body beside its impeller"},
+                     {605, 400, 0xC0392B, "closed valve's body"},
+                 });
+}
+
+// Groups from screen files: a members array may name objects listed after it and the group
+// itself, and such a group draws, moves and resizes without running away.
+TEST(PanelGroups, MemberArraysMayHoldTheGroupItself) {
+  const ScreenRun run = renderScreen(R"({"width": 40, "height": 30, "objects": [
       {"id": "members", "CuxGraphics[]": [{"ref": "dot"}, null, {"ref": "g"}]},
       {"id": "g", "class": "uxclasses/graphics/CuxComplexObj",
        "fields": {"x2": 39, "y2": 29, "origX2": 39, "origY2": 29, "state": 6,
@@ -521,72 +553,42 @@ TEST(PanelExamples, GaugeNeedleAndTicksSitWhereTheValuesSay) {
       {"on": "g", "call": "resize(IB)V", "args": [50, 6]},
       {"on": "g", "call": "setPosition(II)V", "args": [10, 10]},
       {"on": "g", "call": "draw(I)V", "args": [0]}]})");
-      ASSERT_EQ(run.exitCode, 0) << run.err;
-      std::vector<std::string> upcalls;
-      for (const Json& line : traceOf(run.trace))
-        if (line.contains("upcall") && line["upcall"] == "draw(I)V") upcalls.push_back(line["on"]);
-      EXPECT_EQ(upcalls, (std::vector<std::string>{"dot", "g"}));
-      const ScreenRun bad = renderScreen(R"({"width": 40, "height": 30, "objects": [
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> upcalls;
+  for (const Json& line : traceOf(run.trace))
+    if (line.contains("upcall") && line["upcall"] == "draw(I)V") upcalls.push_back(line["on"]);
+  EXPECT_EQ(upcalls, (std::vector<std::string>{"dot", "g"}));
+  const ScreenRun bad = renderScreen(R"({"width": 40, "height": 30, "objects": [
       {"id": "members", "CuxGraphics[]": [{"ref": "name"}]}, {"id": "name", "String": "x"}]})");
-      EXPECT_EQ(bad.exitCode, 2);
-      EXPECT_NE(bad.err.find("element 0"), std::string::npos) << bad.err;
-    }
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_NE(bad.err.find("element 0"), std::string::npos) << bad.err;
+}
 
-    // The pump-skid example: the second skid is placed and resized to 80 % from its left edge, the
-    // header is moved up from where it was designed, and the second valve's handle is turned up.
-    TEST(PanelExamples, PumpSkidsShowMovedResizedAndTurnedParts) {
-      const fs::path png = workDir() / "pump-skids.png";
-      const PanelRun run =
-          runPanel({ZELMO_SOURCE_DIR "/examples/screens/pump-skids.json", "-o", png.string()});
-      ASSERT_EQ(run.exitCode, 0) << run.err;
-      constexpr uint32_t kFloor = 0xEEF1F4, kBackground = 0xD5DBE1, kMotor = 0x2E86C1;
-      constexpr uint32_t kPump = 0x3CB371, kSteel = 0x5D6D7E, kHandle = 0x1B2631;
-      expectPng(
-          png,
-          {
-              {170, 250, kMotor, "first skid's motor, as designed"},
-              {300, 240, kPump, "first skid's pump, as designed"},
-              {500, 250, kMotor, "second skid's motor, placed and narrowed"},
-              {565, 275, kFloor, "right of the narrowed motor, where the placed one would be"},
-              {600, 240, kPump, "second skid's narrowed pump"},
-              {670, 215, kFloor, "right of the narrowed pump, inside the full-size one"},
-              {120, 410, kSteel, "header moved up 30 pixels"},
-              {120, 440, kBackground, "header's design-time place, now empty"},
-              {270, 382, kHandle, "first valve's handle along the header"},
-              {560, 360, kHandle, "second valve's handle turned upward"},
-              {585, 382, kBackground, "where the second handle pointed before its turn"},
-          },
-          800, 480);
-    }
-
-    TEST(PanelPaths, ABadPathTextDrawsNothingIsReportedOnceAndTheRunSucceeds) {
-      const std::string path = R"({"class": "uxclasses/graphics/CuxCanvas", "call": )";
-      const ScreenRun run = renderScreen(screenWithCalls(
-          path +
-          R"("fillAndDrawPath(Ljava/lang/String;III)V", "args": ["M0 0H9V9H0Z L", 255, 0, 1]},)" +
-          path + R"("fillPath(Ljava/lang/String;I)V", "args": ["M0 0H9V9H0Z L", 255]},)" + path +
-          R"("fillPath(Ljava/lang/String;I)V", "args": ["M20 10H30V20H20Z", "#FF0000"]})"));
-      EXPECT_EQ(run.exitCode, 0) << run.err;
-      EXPECT_EQ(run.err, "zelmo-panel: " + (workDir() / "screen.json").string() +
-                             ": path \"M0 0H9V9H0Z L\": at 13: expected a number\n");
-      expectPng(run.png,
-                {{4, 4, 0xFFFFFF, "nothing of the bad path"}, {25, 15, 0xFF0000, "the good path"}});
-    }
-
-    TEST(PanelExamples, GaugesAndSymbolsShowBandsPieAndPathSymbols) {
-      const fs::path png = workDir() / "gauges-and-symbols.png";
-      const PanelRun run = runPanel(
-          {ZELMO_SOURCE_DIR "/examples/screens/gauges-and-symbols.json", "-o", png.string()});
-      ASSERT_EQ(run.exitCode, 0) << run.err;
-      EXPECT_EQ(run.err, "");
-      expectPng(png, {
-                         {38, 172, 0x27AE60, "first gauge's green band at 180 degrees"},
-                         {164, 207, 0xC0392B, "first gauge's red band near full scale"},
-                         {698, 110, 0x2E86C1, "the pumps' share of the pie"},
-                         {292, 410, 0x27AE60, "running pump body beside its impeller"},
-                         {605, 400, 0xC0392B, "closed valve's body"},
-                     });
-    }
+// The pump-skid example: the second skid is placed and resized to 80 % from its left edge, the
+// header is moved up from where it was designed, and the second valve's handle is turned up.
+TEST(PanelExamples, PumpSkidsShowMovedResizedAndTurnedParts) {
+  const fs::path png = workDir() / "pump-skids.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/pump-skids.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  constexpr uint32_t kFloor = 0xEEF1F4, kBackground = 0xD5DBE1, kMotor = 0x2E86C1;
+  constexpr uint32_t kPump = 0x3CB371, kSteel = 0x5D6D7E, kHandle = 0x1B2631;
+  expectPng(png,
+            {
+                {170, 250, kMotor, "first skid's motor, as designed"},
+                {300, 240, kPump, "first skid's pump, as designed"},
+                {500, 250, kMotor, "second skid's motor, placed and narrowed"},
+                {565, 275, kFloor, "right of the narrowed motor, where the placed one would be"},
+                {600, 240, kPump, "second skid's narrowed pump"},
+                {670, 215, kFloor, "right of the narrowed pump, inside the full-size one"},
+                {120, 410, kSteel, "header moved up 30 pixels"},
+                {120, 440, kBackground, "header's design-time place, now empty"},
+                {270, 382, kHandle, "first valve's handle along the header"},
+                {560, 360, kHandle, "second valve's handle turned upward"},
+                {585, 382, kBackground, "where the second handle pointed before its turn"},
+            },
+            800, 480);
+}
 
 }  // namespace
 }  // namespace zelmo::test
