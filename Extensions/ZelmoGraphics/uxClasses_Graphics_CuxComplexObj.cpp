@@ -1,17 +1,224 @@
-// Natives of uxclasses/graphics/CuxComplexObj.
+// Natives of uxclasses/graphics/CuxComplexObj: a group that draws, moves and resizes its members
+// through their own managed methods, and keeps its box around theirs.
+//
+// The members array is read afresh at every use: an upcall may move the group or its members,
+// or replace `children`. A walk reads the member count once and stops after a member whose
+// upcalls left `children` null or of another length. A null member gets no upcall at all.
+#include "bridge/ManagedFrame.h"
+#include "bridge/ObjectHandle.h"
 #include "bridge/Registrar.h"
+#include "bridge/Upcalls.h"
+#include "geometry/IntMath.h"
+#include "geometry/ShapeGeometry.h"
+#include "records/ComplexObjRecord.h"
+#include "shapes/GroupWalk.h"
 
 namespace zelmo {
 namespace {
 
-// None of this class's natives is built yet.
+namespace g = GraphicsFields;
+namespace c = ComplexObjFields;
+
+namespace State {
+constexpr int32_t kReverse = 0x01;
+constexpr int32_t kShown = 0x02 | 0x04;  // both bits, or the member is not drawn
+constexpr int32_t kVisited = 0x08;
+constexpr int32_t kDisabled = 0x10;
+constexpr int32_t kBadQuality = 0x20;
+constexpr int32_t kSecured = 0x40;
+}  // namespace State
+
+// The length of the group's members array, or -1 when it has none.
+int32_t memberCount(jref group) {
+  const Storage self = fieldsOf(group);
+  const Storage array = self ? fieldsOf(c::children.read(self)) : nullptr;
+  if (!array) return -1;
+  int32_t length;
+  std::memcpy(&length, array, 4);
+  return length > 0 ? length : 0;
+}
+
+// Member i as the array holds it now; 0 past its end or without an array.
+jref memberAt(jref group, int32_t i) {
+  if (i < 0 || i >= memberCount(group)) return 0;
+  jref member;
+  std::memcpy(&member, fieldsOf(c::children.read(fieldsOf(group))) + 4 + 4 * i, 4);
+  return member;
+}
+
+// A walk goes on only while the array it started on still has its length.
+bool keepsWalking(jref group, int32_t n) { return memberCount(group) == n; }
+
+Box boxOf(const std::byte* fields) {
+  return {g::x1.read(fields), g::y1.read(fields), g::x2.read(fields), g::y2.read(fields)};
+}
+Box origBoxOf(const std::byte* fields) {
+  return {g::origX1.read(fields), g::origY1.read(fields), g::origX2.read(fields),
+          g::origY2.read(fields)};
+}
+
+void drawMember(jref group, const ObjectHandle& member, int32_t layer) {
+  if ((g::state.read(member.fields()) & State::kShown) == State::kShown) {
+    if (g::hasBackground.read(member.fields()) != 0)
+      upcall::drawBackground(member.fields(), layer, 0);
+    const int32_t state = g::state.read(member.fields());
+    if (state & State::kSecured) {
+      upcall::drawSecured(member.fields(), layer, 0);
+    } else if (state & State::kDisabled) {
+      upcall::drawDisabled(member.fields(), layer, 0);
+    } else if (g::state.read(fieldsOf(group)) & State::kReverse) {
+      upcall::drawReverse(member.fields(), layer, 0);
+    } else {
+      upcall::draw(member.fields(), layer, 0);
+    }
+    if (g::state.read(member.fields()) & State::kBadQuality)
+      upcall::drawBadQuality(member.fields(), layer, 0);
+  }
+  g::state.write(member.fields(), g::state.read(member.fields()) | State::kVisited);
+}
+
+// draw(I)V: every shown member in the look its state selects; every member is marked visited.
+void draw() {
+  const ManagedFrame frame;
+  const int32_t layer = frame.intArg(0);
+  const jref self = frame.refArg(0);
+  const GroupWalk walk(self);
+  if (!walk.allowed()) return;
+  const int32_t n = memberCount(self);
+  if (n < 0) return;
+  // The member being drawn stays reachable for the collector in a local slot.
+  ObjectHandle member = ObjectHandle::newLocal();
+  for (int32_t i = 0; i < n; ++i) {
+    member.assign(ObjectHandle::direct(memberAt(self, i)));
+    if (member.fields()) drawMember(self, member, layer);
+    if (!keepsWalking(self, n)) break;
+  }
+}
+
+// resize(IB)V: each member is shifted to its place in the group's resized box, then resized by
+// the same percentage and anchor; the group's box then follows its members.
+void resize() {
+  const ManagedFrame frame;
+  const int32_t percent = frame.intArg(0);
+  const int8_t code = frame.byteArg(1);
+  const jref self = frame.refArg(0);
+  const GroupWalk walk(self);
+  if (!walk.allowed() || !fieldsOf(self)) return;
+  const Box resized = resizeExtent(boxOf(fieldsOf(self)), origBoxOf(fieldsOf(self)), percent, code);
+  const int32_t n = memberCount(self);
+  if (n < 0) return;
+  for (int32_t i = 0; i < n; ++i) {
+    if (const jref m = memberAt(self, i)) {
+      const Point d = memberShift(origBoxOf(fieldsOf(m)), origBoxOf(fieldsOf(self)), resized, code);
+      upcall::shift(fieldsOf(m), d.x, d.y, 0);
+    }
+    if (const jref m = memberAt(self, i)) upcall::resize(fieldsOf(m), percent, code, 0);
+    if (!keepsWalking(self, n)) break;
+  }
+  upcall::updateBoundingRectangle(fieldsOf(self), 0);
+}
+
+// setPosition(II)V: the group's box starts at (x, y); each member keeps its offset from it.
+void setPosition() {
+  const ManagedFrame frame;
+  const int32_t x = frame.intArg(0);
+  const int32_t y = frame.intArg(1);
+  const jref self = frame.refArg(0);
+  const GroupWalk walk(self);
+  if (!walk.allowed()) return;
+  const int32_t n = memberCount(self);
+  if (n < 0) return;
+  for (int32_t i = 0; i < n; ++i) {
+    if (const jref m = memberAt(self, i)) {
+      const Storage group = fieldsOf(self);
+      const Storage member = fieldsOf(m);
+      upcall::setPosition(member, wrap16(add32(sub32(x, g::x1.read(group)), g::x1.read(member))),
+                          wrap16(add32(sub32(y, g::y1.read(group)), g::y1.read(member))), 0);
+    }
+    if (!keepsWalking(self, n)) break;
+  }
+  upcall::updateBoundingRectangle(fieldsOf(self), 0);
+}
+
+// setRotationPoint(II)V: one rotation point for all members, at (rx, ry) from the group's
+// centre.
+void setRotationPoint() {
+  const ManagedFrame frame;
+  const int32_t rx = frame.intArg(0);
+  const int32_t ry = frame.intArg(1);
+  const jref self = frame.refArg(0);
+  const GroupWalk walk(self);
+  if (!walk.allowed() || !fieldsOf(self)) return;
+  c::rotationOffsetX.write(fieldsOf(self), rx);
+  c::rotationOffsetY.write(fieldsOf(self), ry);
+  const Box box = boxOf(fieldsOf(self));
+  const Point pivot{add32(centerOf(box.x1, box.x2), rx), add32(centerOf(box.y1, box.y2), ry)};
+  const int32_t n = memberCount(self);
+  for (int32_t i = 0; i < n; ++i) {
+    if (const jref m = memberAt(self, i)) {
+      const Box mb = boxOf(fieldsOf(m));
+      upcall::setRotationPoint(fieldsOf(m), sub32(pivot.x, centerOf(mb.x1, mb.x2)),
+                               sub32(pivot.y, centerOf(mb.y1, mb.y2)), 0);
+    }
+    if (!keepsWalking(self, n)) break;
+  }
+}
+
+// rotatePoints(I)V: the members turn themselves; the group only takes up its new box.
+void rotatePoints() {
+  const ManagedFrame frame;
+  const jref self = frame.refArg(0);
+  if (memberCount(self) >= 0) upcall::updateBoundingRectangle(fieldsOf(self), 0);
+}
+
+// updateBoundingRectangle()Luxclasses/baseclasses/CuxGraphics;: the box around the members'
+// boxes and their widest line; returns this. The box starts from the first member's, so a group
+// lying wholly above or left of -1 keeps its true edges; without members it is the empty box.
+void updateBoundingRectangle() {
+  const ManagedFrame frame;
+  const jref self = frame.refArg(0);
+  const Storage s = fieldsOf(self);
+  if (s && memberCount(self) >= 0) {
+    Box box{32767, 32767, -1, -1};
+    int8_t lineWidth = 0;
+    bool first = true;
+    for (int32_t i = 0; i < memberCount(self); ++i) {
+      const Storage m = fieldsOf(memberAt(self, i));
+      if (!m) continue;
+      const Box mb = boxOf(m);
+      if (first) box = mb;
+      first = false;
+      if (mb.x1 < box.x1) box.x1 = mb.x1;
+      if (mb.y1 < box.y1) box.y1 = mb.y1;
+      if (mb.x2 > box.x2) box.x2 = mb.x2;
+      if (mb.y2 > box.y2) box.y2 = mb.y2;
+      if (g::lineWidth.read(m) > lineWidth) lineWidth = g::lineWidth.read(m);
+    }
+    g::x1.write(s, box.x1);
+    g::y1.write(s, box.y1);
+    g::x2.write(s, box.x2);
+    g::y2.write(s, box.y2);
+    g::lineWidth.write(s, lineWidth);
+  }
+  frame.setRefResult(self);
+}
+
+constexpr NativeEntry kNatives[] = {
+    {"draw(I)V", draw},
+    {"resize(IB)V", resize},
+    {"setPosition(II)V", setPosition},
+    {"setRotationPoint(II)V", setRotationPoint},
+    {"rotatePoints(I)V", rotatePoints},
+    {"updateBoundingRectangle()Luxclasses/baseclasses/CuxGraphics;", updateBoundingRectangle},
+};
+
 constexpr ClassRegistration kCuxComplexObj{
-    "uxclasses/graphics/CuxComplexObj",
+    ComplexObjFields::kClassName,
     "uxClasses_Graphics_CuxComplexObj",
     485,
     u"Failed to init native support for uxclasses.graphics.CuxComplexObj : %s",
     initCheck,
-    {}};
+    kNatives};
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 #include "bridge/ManagedFrame.h"
 #include "bridge/Registrar.h"
 #include "geometry/IntMath.h"
+#include "geometry/RectangleResize.h"
 #include "platform/DrawingService.h"
 #include "records/ShapeRecords.h"
 #include "shapes/FillLevelClip.h"
@@ -47,8 +48,39 @@ void draw() {
   drawOutlinedGauge(level, b, layer, fill, normalFill, outline);
 }
 
+// resizeRectangle(IBIB)V: box, size and centre from the design-time box, per axis; percentages
+// at full 32 bits. No upcall: the managed resize calls this itself.
+void resizeRectangle() {
+  const ManagedFrame frame;
+  const int32_t percentX = frame.intArg(0);
+  const int8_t codeX = frame.byteArg(1);
+  const int32_t percentY = frame.intArg(2);
+  const int8_t codeY = frame.byteArg(3);
+  const Storage self = frame.thisFields();
+  if (!self) return;
+  namespace g = GraphicsFields;
+  namespace f = RectangleFields;
+  RectangleGeometry r{
+      {g::x1.read(self), g::y1.read(self), g::x2.read(self), g::y2.read(self)},
+      {g::origX1.read(self), g::origY1.read(self), g::origX2.read(self), g::origY2.read(self)},
+      f::rectWidth.read(self),
+      f::rectHeight.read(self),
+      {g::centerX.read(self), g::centerY.read(self)},
+      {g::origCenterX.read(self), g::origCenterY.read(self)}};
+  resizeRectangle(r, percentX, codeX, percentY, codeY);
+  g::x1.write(self, r.box.x1);
+  g::y1.write(self, r.box.y1);
+  g::x2.write(self, r.box.x2);
+  g::y2.write(self, r.box.y2);
+  f::rectWidth.write(self, r.width);
+  f::rectHeight.write(self, r.height);
+  g::centerX.write(self, r.center.x);
+  g::centerY.write(self, r.center.y);
+}
+
 constexpr NativeEntry kNatives[] = {
     {"draw(I)V", draw},
+    {"resizeRectangle(IBIB)V", resizeRectangle},
 };
 
 constexpr ClassRegistration kCuxRectangle{

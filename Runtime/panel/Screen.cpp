@@ -41,16 +41,33 @@ Json section(const Json& document, const char* key, Json fallback) {
   return *found;
 }
 
+// An array of graphic objects, such as a group's members. It is made full of nulls, and its
+// elements are filled once every object exists, so that a group may hold any object of the
+// file, itself included.
+constexpr const char* kMembersKey = "CuxGraphics[]";
+constexpr const char* kMembersType = "[Luxclasses/baseclasses/CuxGraphics;";
+
+void fillMembers(vm::Vm& vm, jref array, const Json& elements, const Bindings& names) {
+  for (size_t i = 0; i < elements.size(); ++i) {
+    at("element " + std::to_string(i), [&] {
+      const jref member =
+          toArg(vm, elements[i], vm::Kind::Ref, "Luxclasses/baseclasses/CuxGraphics;", names).bits;
+      vm.refElements(array)[i] = member;
+    });
+  }
+}
+
 // The one key that says what kind of object an entry makes.
 std::string kindKey(const Json& entry) {
   std::string kind;
-  for (const char* key : {"class", "int[]", "String", "String[]"}) {
+  for (const char* key : {"class", "int[]", "String", "String[]", kMembersKey}) {
     if (!entry.contains(key)) continue;
     if (!kind.empty()) throw ScreenError("both \"" + kind + "\" and \"" + key + "\"");
     kind = key;
   }
   if (kind.empty())
-    throw ScreenError("needs one of \"class\", \"int[]\", \"String\", \"String[]\"");
+    throw ScreenError(
+        "needs one of \"class\", \"int[]\", \"String\", \"String[]\", \"CuxGraphics[]\"");
   return kind;
 }
 
@@ -67,6 +84,7 @@ jref create(vm::Vm& vm, const Json& entry, const std::string& kind, const Bindin
     return vm.newStringUtf8(value.get<std::string>());
   }
   if (!value.is_array()) throw ScreenError("\"" + kind + "\" must be an array");
+  if (kind == kMembersKey) return vm.newRefArray(std::vector<jref>(value.size(), 0), kMembersType);
   const std::string type = kind == "int[]" ? "[I" : "[Ljava/lang/String;";
   return toArg(vm, value, vm::Kind::Ref, type, names).bits;
 }
@@ -145,6 +163,12 @@ void buildObjects(vm::Vm& vm, const Json& objects, Bindings& names) {
       names.bind(name, object);
       made.push_back(object);
     });
+  }
+  for (size_t i = 0; i < objects.size(); ++i) {
+    const auto members = objects[i].find(kMembersKey);
+    if (members == objects[i].end()) continue;
+    at("objects[" + std::to_string(i) + "] \"" + objects[i]["id"].get<std::string>() + "\"",
+       [&] { fillMembers(vm, made[i], *members, names); });
   }
   for (size_t i = 0; i < objects.size(); ++i) {
     const auto fields = objects[i].find("fields");

@@ -96,61 +96,77 @@ void setRotationPoint(Frame& f) {
             plus(centreOf(vm.getInt(self, "y1"), vm.getInt(self, "y2")), f.intArg(1)));
 }
 
-// The new inclusive extent of one axis: `size` pixels, the design-time extent scaled by the
-// percentage, kept at the edge or centre the anchor says.
-enum class Keep { Start, End, Centre };
-void resizeAxis(Frame& f, const char* lowName, const char* highName, const char* origLow,
-                const char* origHigh, int32_t percent, Keep keep) {
-  Vm& vm = f.vm();
-  const jref self = f.self();
-  const int64_t designed = int64_t{vm.getInt(self, origHigh)} - vm.getInt(self, origLow) + 1;
-  const auto size = static_cast<int32_t>(static_cast<uint32_t>(designed * percent / 100));
-  int32_t low = vm.getInt(self, lowName);
-  int32_t high = vm.getInt(self, highName);
-  if (keep == Keep::Start) {
-    high = minus(plus(low, size), 1);
-  } else if (keep == Keep::End) {
-    low = plus(minus(high, size), 1);
+// A coordinate kept in 16 bits, as the rectangle's native keeps its box.
+int32_t short16(int32_t v) { return static_cast<int16_t>(static_cast<uint16_t>(v)); }
+
+// One axis of resizeAsRectangle: its edges, design-time edges and centre fields.
+struct AxisNames {
+  const char *low, *high, *origLow, *origHigh, *centre, *origCentre;
+};
+constexpr AxisNames kHorizontal{"x1", "x2", "origX1", "origX2", "centerX", "origCenterX"};
+constexpr AxisNames kVertical{"y1", "y2", "origY1", "origY2", "centerY", "origCenterY"};
+
+enum class Keep { Low, High, Centre };
+
+void resizeAxis(Vm& vm, jref self, const AxisNames& a, int32_t percent, Keep keep) {
+  const auto get = [&](const char* name) { return vm.getInt(self, name); };
+  const int32_t size =
+      static_cast<int32_t>(static_cast<uint32_t>(plus(minus(get(a.origHigh), get(a.origLow)), 1)) *
+                           static_cast<uint32_t>(percent)) /
+      100;
+  const auto scaled = [&](int32_t from) {
+    return static_cast<int32_t>(static_cast<uint32_t>(minus(get(a.origCentre), from)) *
+                                static_cast<uint32_t>(percent)) /
+           100;
+  };
+  int32_t low = get(a.low);
+  int32_t high = get(a.high);
+  if (keep == Keep::Centre) {
+    const int32_t c = centreOf(low, high);
+    low = short16(plus(minus(c, size / 2), size % 2 == 0 ? 1 : 0));
+    high = short16(plus(c, size / 2));
+    if (high < low) low = high;
+  } else if (keep == Keep::High) {
+    low = short16(plus(minus(high, size), 1));
+    vm.setInt(self, a.centre, short16(plus(high, scaled(get(a.origHigh)))));
+    if (high < low) low = high;
   } else {
-    low = minus(centreOf(low, high), size / 2);
-    high = minus(plus(low, size), 1);
+    high = short16(minus(plus(low, size), 1));
+    vm.setInt(self, a.centre, short16(plus(low, scaled(get(a.origLow)))));
+    if (high < low) high = low;
   }
-  vm.setInt(self, lowName, low);
-  vm.setInt(self, highName, high);
+  vm.setInt(self, a.low, low);
+  vm.setInt(self, a.high, high);
 }
 
-// resize(IB)V: the box resized by a percentage of the design-time box along the anchor's axis;
-// the centre follows the box.
+// resize(IB)V: the box resized as the rectangle's native resizes its own, along the anchor's
+// axis, from the design-time size, so that repeated resizes do not drift.
 void resize(Frame& f) {
-  const int32_t percent = f.intArg(0);
-  const auto anchor = static_cast<int8_t>(f.intArg(1) & 0xFF);
+  resizeAsRectangle(f.vm(), f.self(), f.intArg(0), static_cast<int8_t>(f.intArg(1) & 0xFF));
+}
+
+}  // namespace
+
+void resizeAsRectangle(Vm& vm, jref self, int32_t percent, int8_t anchor) {
   switch (anchor) {
     case 1:
-      resizeAxis(f, "x1", "x2", "origX1", "origX2", percent, Keep::Centre);
-      break;
+      return resizeAxis(vm, self, kHorizontal, percent, Keep::Centre);
     case 2:
-      resizeAxis(f, "x1", "x2", "origX1", "origX2", percent, Keep::End);
-      break;
+      return resizeAxis(vm, self, kHorizontal, percent, Keep::High);
     case 3:
-      resizeAxis(f, "y1", "y2", "origY1", "origY2", percent, Keep::End);
-      break;
+      return resizeAxis(vm, self, kVertical, percent, Keep::High);
     case 4:
-      resizeAxis(f, "y1", "y2", "origY1", "origY2", percent, Keep::Centre);
-      break;
+      return resizeAxis(vm, self, kVertical, percent, Keep::Centre);
     case 5:
-      resizeAxis(f, "y1", "y2", "origY1", "origY2", percent, Keep::Start);
-      break;
+      return resizeAxis(vm, self, kVertical, percent, Keep::Low);
     case 6:
-      resizeAxis(f, "x1", "x2", "origX1", "origX2", percent, Keep::Start);
-      break;
+      return resizeAxis(vm, self, kHorizontal, percent, Keep::Low);
     default:
       return;
   }
-  Vm& vm = f.vm();
-  const jref self = f.self();
-  vm.setInt(self, "centerX", centreOf(vm.getInt(self, "x1"), vm.getInt(self, "x2")));
-  vm.setInt(self, "centerY", centreOf(vm.getInt(self, "y1"), vm.getInt(self, "y2")));
 }
+
+namespace {
 
 constexpr StandIn kGraphicsStandIns[] = {
     {kGraphics, "draw(I)V", draw},

@@ -81,6 +81,20 @@ void defineShapes(Vm& vm) {
       {{"pointCount", "I"}, {"points", "[I"}, {"unreadBezierInt1", "I"}, {"lineEnd", "B"}});
 }
 
+// Polylines and groups (complex objects), with the array type that holds a group's members.
+void definePolyLineAndGroup(Vm& vm) {
+  const std::string base = "uxclasses/baseclasses/CuxGraphics";
+  vm.defineClass("[Luxclasses/baseclasses/CuxGraphics;", "java/lang/Object", {});
+  vm.defineClass("uxclasses/graphics/CuxPolyLine", base,
+                 {{"pointCount", "I"}, {"points", "[I"}, {"basePoints", "[I"}, {"lineEnd", "B"}});
+  vm.defineClass("uxclasses/graphics/CuxComplexObj", base,
+                 {{"children", "[Luxclasses/baseclasses/CuxGraphics;"},
+                  {"unreadGroupInt1", "I"},
+                  {"rotationOffsetX", "I"},
+                  {"rotationOffsetY", "I"}});
+  defineShapeStandIns(vm);
+}
+
 // The list box: the natives read a few of its fields; the rest are placeholders.
 void defineListBox(Vm& vm) {
   std::vector<FieldSpec> fields;
@@ -190,6 +204,7 @@ void defineManagedLibrary(Vm& vm) {
   defineImages(vm);
 
   defineGraphicsStandIns(vm);
+  definePolyLineAndGroup(vm);
   defineLanguageMgr(vm);
 }
 

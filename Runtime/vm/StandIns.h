@@ -22,5 +22,12 @@ inline void defineStandIns(Vm& vm, std::span<const StandIn> table) {
 
 // The generic methods of uxclasses/baseclasses/CuxGraphics.
 void defineGraphicsStandIns(Vm& vm);
+// The polyline's and rectangle's own shift and resize.
+void defineShapeStandIns(Vm& vm);
+
+// The box of a graphic object resized along the anchor's axis as the rectangle's
+// resizeRectangle(IBIB)V resizes its own: percent of the design-time size, from the kept edge
+// or the centre, edges and moved centre kept to 16 bits.
+void resizeAsRectangle(Vm& vm, jref self, int32_t percent, int8_t anchor);
 
 }  // namespace vm

@@ -123,8 +123,8 @@ jref Vm::newIntArray(std::span<const int32_t> values) {
   return a;
 }
 
-jref Vm::newRefArray(std::span<const jref> values) {
-  const jref a = allocate(arrayClass("[Ljava/lang/String;"), 4 + 4 * values.size());
+jref Vm::newRefArray(std::span<const jref> values, std::string_view arrayClassName) {
+  const jref a = allocate(classNamed(arrayClassName), 4 + 4 * values.size());
   writeWord(storage(a), static_cast<uint32_t>(values.size()));
   copyBytes(storage(a) + 4, values.data(), values.size() * 4);
   return a;

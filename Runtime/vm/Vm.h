@@ -94,7 +94,10 @@ class Vm {
   jref newObject(std::string_view className) { return newObject(classNamed(className)); }
   jref newIntArray(std::span<const int32_t> values);
   jref newIntArray(int32_t length);
-  jref newRefArray(std::span<const jref> values);
+  // An array of references; its class is the array type, such as
+  // "[Luxclasses/baseclasses/CuxGraphics;".
+  jref newRefArray(std::span<const jref> values,
+                   std::string_view arrayClassName = "[Ljava/lang/String;");
   jref newCharArray(std::u16string_view chars);
   jref newString(std::u16string_view text);
   jref newStringUtf8(std::string_view text);

@@ -123,10 +123,10 @@ TEST_F(ManagedStandInTest, ResizeScalesTheDesignTimeSizeAboutTheAnchor) {
   } cases[] = {
       {50, 6, {100, 200, 119, 229}},   // left edge kept
       {50, 2, {120, 200, 139, 229}},   // right edge kept
-      {50, 1, {109, 200, 128, 229}},   // centred on 119
+      {50, 1, {110, 200, 129, 229}},   // centred on 119: an even size gains its pixel above
       {200, 5, {100, 200, 139, 259}},  // top edge kept
       {200, 3, {100, 170, 139, 229}},  // bottom edge kept
-      {100, 4, {100, 199, 139, 228}},  // centred on 214
+      {100, 4, {100, 200, 139, 229}},  // centred on 214: 100 % gives the box back
       {50, 0, {100, 200, 139, 229}},   // no axis: unchanged
   };
   for (const auto& c : cases) {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <vector>
 
 #include "support/ModuleFixture.h"
 
@@ -195,6 +196,29 @@ TEST_F(ModuleTest, ImageNativesDoNotAllocate) {
     vm.invoke(*load, std::nullopt, loadArgs);
     vm.invoke(*unload, image, handle);
     vm.invoke(*drawImage, canvas, at);
+  }
+  EXPECT_EQ(allocations.load() - before, 0);
+}
+
+TEST_F(ModuleTest, PolyLineDrawBoxAndRectangleResizeDoNotAllocate) {
+  gx::Backend nullService;
+  gx::installService(&nullService);
+  const jref line = vm.newObject("uxclasses/graphics/CuxPolyLine");
+  setFields(line, "pointCount lineWidth lineStyle lineEnd", {3, 5, 1, 3});
+  vm.setRef(line, "points", vm.newIntArray(std::vector<int32_t>{0, 0, 10, 5, 20, 0}));
+  const jref rect = vm.newObject("uxclasses/graphics/CuxRectangle");
+  setFields(rect, "origX2 origY2", {99, 49});
+  const auto* draw = vm.findNative("uxclasses/graphics/CuxPolyLine", "draw(I)V");
+  const auto* box = vm.findNative("uxclasses/graphics/CuxPolyLine", "updateCorePts()V");
+  const auto* resize = vm.findNative("uxclasses/graphics/CuxRectangle", "resizeRectangle(IBIB)V");
+  const vm::Arg layer[] = {I(0)};
+  const vm::Arg percents[] = {I(50), B(1), I(70), B(4)};
+
+  const long before = allocations.load();
+  for (int i = 0; i < 100; ++i) {
+    vm.invoke(*draw, line, layer);
+    vm.invoke(*box, line, {});
+    vm.invoke(*resize, rect, percents);
   }
   EXPECT_EQ(allocations.load() - before, 0);
 }

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "records/ComplexObjRecord.h"
 #include "records/FontRecord.h"
 #include "records/GraphicFileRecord.h"
 #include "records/GraphicsRecord.h"
 #include "records/ListBoxRecord.h"
+#include "records/PolyLineRecord.h"
 #include "records/ScaleRecord.h"
 #include "records/ShapeRecords.h"
 #include "records/TextRecord.h"
@@ -101,6 +103,13 @@ std::vector<ClassLayout> layouts() {
         at("textFont", t::textFont), at("textOption2", t::textOption2),
         at("textOption6", t::textOption6), at("textOption7", t::textOption7),
         at("textOption1", t::textOption1)}},
+      {PolyLineFields::kClassName,
+       {at("pointCount", PolyLineFields::pointCount), at("points", PolyLineFields::points),
+        at("basePoints", PolyLineFields::basePoints), at("lineEnd", PolyLineFields::lineEnd)}},
+      {ComplexObjFields::kClassName,
+       {at("children", ComplexObjFields::children),
+        at("rotationOffsetX", ComplexObjFields::rotationOffsetX),
+        at("rotationOffsetY", ComplexObjFields::rotationOffsetY)}},
       scaleLayout(),
       {GraphicFileFields::kClassName,
        {at("imageHandle", GraphicFileFields::imageHandle),

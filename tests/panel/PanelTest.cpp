@@ -574,5 +574,57 @@ TEST(PanelExamples, WaterWorksLoadsItsPicturesBesideTheScreen) {
   cairo_surface_destroy(picture);
 }
 
+// Groups from screen files: a members array may name objects listed after it and the group
+// itself, and such a group draws, moves and resizes without running away.
+TEST(PanelGroups, MemberArraysMayHoldTheGroupItself) {
+  const ScreenRun run = renderScreen(R"({"width": 40, "height": 30, "objects": [
+      {"id": "members", "CuxGraphics[]": [{"ref": "dot"}, null, {"ref": "g"}]},
+      {"id": "g", "class": "uxclasses/graphics/CuxComplexObj",
+       "fields": {"x2": 39, "y2": 29, "origX2": 39, "origY2": 29, "state": 6,
+                  "children": {"ref": "members"}}},
+      {"id": "dot", "class": "uxclasses/graphics/CuxEllipse",
+       "fields": {"x1": 5, "y1": 5, "x2": 15, "y2": 15, "origX1": 5, "origY1": 5, "origX2": 15,
+                  "origY2": 15, "state": 6, "fillColor": "#FF0000", "fillPattern": 1}}],
+    "calls": [
+      {"on": "g", "call": "resize(IB)V", "args": [50, 6]},
+      {"on": "g", "call": "setPosition(II)V", "args": [10, 10]},
+      {"on": "g", "call": "draw(I)V", "args": [0]}]})");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> upcalls;
+  for (const Json& line : traceOf(run.trace))
+    if (line.contains("upcall") && line["upcall"] == "draw(I)V") upcalls.push_back(line["on"]);
+  EXPECT_EQ(upcalls, (std::vector<std::string>{"dot", "g"}));
+  const ScreenRun bad = renderScreen(R"({"width": 40, "height": 30, "objects": [
+      {"id": "members", "CuxGraphics[]": [{"ref": "name"}]}, {"id": "name", "String": "x"}]})");
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_NE(bad.err.find("element 0"), std::string::npos) << bad.err;
+}
+
+// The pump-skid example: the second skid is placed and resized to 80 % from its left edge, the
+// header is moved up from where it was designed, and the second valve's handle is turned up.
+TEST(PanelExamples, PumpSkidsShowMovedResizedAndTurnedParts) {
+  const fs::path png = workDir() / "pump-skids.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/pump-skids.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  constexpr uint32_t kFloor = 0xEEF1F4, kBackground = 0xD5DBE1, kMotor = 0x2E86C1;
+  constexpr uint32_t kPump = 0x3CB371, kSteel = 0x5D6D7E, kHandle = 0x1B2631;
+  expectPng(png,
+            {
+                {170, 250, kMotor, "first skid's motor, as designed"},
+                {300, 240, kPump, "first skid's pump, as designed"},
+                {500, 250, kMotor, "second skid's motor, placed and narrowed"},
+                {565, 275, kFloor, "right of the narrowed motor, where the placed one would be"},
+                {600, 240, kPump, "second skid's narrowed pump"},
+                {670, 215, kFloor, "right of the narrowed pump, inside the full-size one"},
+                {120, 410, kSteel, "header moved up 30 pixels"},
+                {120, 440, kBackground, "header's design-time place, now empty"},
+                {270, 382, kHandle, "first valve's handle along the header"},
+                {560, 360, kHandle, "second valve's handle turned upward"},
+                {585, 382, kBackground, "where the second handle pointed before its turn"},
+            },
+            800, 480);
+}
+
 }  // namespace
 }  // namespace zelmo::test
