@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gx/Backend.h"
 
@@ -36,6 +37,11 @@ class RasterBackend : public Backend {
   uint32_t pixel(int x, int y, int layer = -1) const;
   // Writes all layers composited in order as a PNG; false with a message on failure.
   bool writePng(const std::string& path, std::string* error = nullptr) const;
+  // Premultiplied 0xAARRGGBB pixels row by row, of one layer or of all layers composited (-1).
+  void copyPixels(std::vector<uint32_t>& out, int layer = -1) const;
+  // The PNG bytes of an inclusive area of all layers composited, cut to the surface (empty when
+  // nothing of it is left).
+  std::string compositePng(const PixelBox& area) const;
   // True while a fill-level clip sequence is open (osGXsetClipFillAnimation(1) seen last).
   bool clipFillAnimation() const;
 
@@ -96,6 +102,7 @@ class RasterBackend : public Backend {
   stImageHandle createImage(int32_t layer, const POINTRECT* area, int32_t* status) override;
   stImageHandle loadImage(const UniChar* path, int32_t* status) override;
   void unloadImage(stImageHandle image) override;
+  Drawn takeDrawn() override;
 
  private:
   struct Impl;

@@ -22,6 +22,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
       options.output = valueOf(args, i);
     } else if (arg == "--trace") {
       options.trace = valueOf(args, i);
+    } else if (arg == "--report") {
+      options.report = valueOf(args, i);
     } else if (arg == "--module") {
       options.module = valueOf(args, i);
     } else if (arg == "--list-natives") {
@@ -41,7 +43,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string usageText() {
-  return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--module PATH]\n"
+  return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--report REPORT.html]\n"
+         "                   [--module PATH]\n"
          "       zelmo-panel --list-natives [--module PATH]\n"
          "\n"
          "Loads ZelmoGraphics.dlm (by default the one beside this program), builds the screen's\n"
@@ -50,6 +53,8 @@ std::string usageText() {
          "\n"
          "  -o, --output PATH  the PNG to write\n"
          "  --trace PATH       also write every drawing-service call as one JSON object per line\n"
+         "  --report PATH      also write a page that shows which call drew which pixel, step\n"
+         "                     by step (one HTML file, opens in a browser from disk)\n"
          "  --module PATH      load this module instead of the one beside the program\n"
          "  --list-natives     print every registered class and signature, in registration\n"
          "                     order, and exit (no screen needed)\n"

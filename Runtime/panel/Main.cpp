@@ -1,15 +1,18 @@
 // zelmo-panel: loads ZelmoGraphics.dlm as the panel runtime does and renders a JSON screen.
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
 #include "panel/CommandLine.h"
+#include "panel/Report.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
@@ -61,25 +64,49 @@ void writeTrace(const std::string& path, const gx::Recorder& recorder) {
   if (!out) throw Stop{kNotWritten, "cannot write the trace " + path};
 }
 
+void writeReport(const std::string& path, const panel::Report& report) {
+  std::ofstream out(path, std::ios::binary);
+  out << report.page();
+  out.flush();
+  if (!out) throw Stop{kNotWritten, "cannot write the report " + path};
+}
+
 void render(const panel::Options& options, const std::string& modulePath) {
   const panel::Screen screen = panel::readScreen(options.screen);
   LoadedModule loaded(modulePath);
   gx::RasterBackend raster(screen.width, screen.height, screen.layers, screen.background);
   gx::Recorder recorder(&raster);
   const bool tracing = !options.trace.empty();
-  ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);
+  const bool reporting = !options.report.empty();
+  ServiceScope service(tracing || reporting ? static_cast<gx::Backend*>(&recorder) : &raster);
+  std::optional<panel::Report> report;
+  if (reporting)
+    report.emplace(raster, recorder, screen, std::filesystem::path(options.screen).filename());
+
+  // Every trace line names the screen call that caused it.
+  panel::CallHooks hooks;
+  hooks.before = [&](size_t index) {
+    recorder.setCall(index);
+    if (report) report->beforeCall(index);
+  };
+  hooks.after = [&](size_t index) {
+    if (report) report->afterCall(index);
+    recorder.setCall(std::nullopt);
+  };
+  recorder.setCall(std::nullopt);
 
   panel::Bindings names;
   panel::at(options.screen, [&] {
     panel::buildObjects(loaded.vm, screen.objects, names);
     panel::applyStatics(loaded.vm, screen.statics, names);
-    panel::runCalls(loaded.vm, screen.calls, names);
+    panel::runCalls(loaded.vm, screen.calls, names, {}, hooks);
   });
 
   std::string error;
   if (!raster.writePng(options.output, &error))
     throw Stop{kNotWritten, "cannot write " + options.output + ": " + error};
   if (tracing) writeTrace(options.trace, recorder);
+  if (report) writeReport(options.report, *report);
 }
 
 int run(const std::vector<std::string>& args) {
