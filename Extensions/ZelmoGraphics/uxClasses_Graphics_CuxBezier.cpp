@@ -21,7 +21,7 @@ void draw() {
   const PointList list = pointsOf(f::points.read(self), f::pointCount.read(self));
   if (list.count < kMinBezierPoints) return;
   const ShapeLook look = ShapeLook::of(self);
-  osGXdrawBezierLine(list.count, list.points, look.lineWidth, low16(look.lineStyle), look.lineColor,
+  osGXdrawBezierLine(list.count, list.points, look.lineWidth, look.lineStyle, look.lineColor,
                      look.backColor, f::lineEnd.read(self));
 }
 

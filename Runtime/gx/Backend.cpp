@@ -18,8 +18,7 @@ void Backend::fillEllipse(int32_t, int32_t, int32_t, int32_t, int32_t, uint16_t,
 void Backend::drawPolygon(int32_t, const APOINT*, uint16_t, int32_t, int32_t, uint16_t) {}
 void Backend::fillPolygon(int32_t, const APOINT*, int32_t, int32_t, uint8_t, bool) {}
 void Backend::drawPolyline(int32_t, const APOINT*, uint16_t, uint16_t, int32_t, int32_t, uint8_t) {}
-void Backend::drawBezierLine(int32_t, const APOINT*, int32_t, uint16_t, int32_t, int32_t, uint8_t) {
-}
+void Backend::drawBezierLine(int32_t, const APOINT*, int32_t, int32_t, int32_t, int32_t, uint8_t) {}
 void Backend::fillTriangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,
                            uint8_t) {}
 void Backend::drawTriangle(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t,

@@ -50,7 +50,7 @@ void osGXdrawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth, u
   service().drawPolyline(count, points, lineWidth, lineStyle, color, backColor, lineEnd);
 }
 
-void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, uint16_t lineStyle,
+void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, int32_t lineStyle,
                         int32_t color, int32_t backColor, uint8_t lineEnd) {
   service().drawBezierLine(count, points, lineWidth, lineStyle, color, backColor, lineEnd);
 }

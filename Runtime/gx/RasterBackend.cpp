@@ -460,7 +460,7 @@ void RasterBackend::drawPolyline(int32_t count, const APOINT* points, uint16_t l
 }
 
 void RasterBackend::drawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth,
-                                   uint16_t lineStyle, int32_t color, int32_t backColor,
+                                   int32_t lineStyle, int32_t color, int32_t backColor,
                                    uint8_t lineEnd) {
   const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
   if (!drawsLine(pen) || count <= 0 || !points) return;

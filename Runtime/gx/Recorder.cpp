@@ -183,7 +183,7 @@ void Recorder::drawPolyline(int32_t count, const APOINT* list, uint16_t lineWidt
 }
 
 void Recorder::drawBezierLine(int32_t count, const APOINT* list, int32_t lineWidth,
-                              uint16_t lineStyle, int32_t color, int32_t backColor,
+                              int32_t lineStyle, int32_t color, int32_t backColor,
                               uint8_t lineEnd) {
   Json& c = record("osGXdrawBezierLine");
   c["count"] = count, c["points"] = points(count, list), c["lineWidth"] = lineWidth;

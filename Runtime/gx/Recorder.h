@@ -52,7 +52,7 @@ class Recorder : public Backend {
                    uint8_t fillPattern, bool fillFlag) override;
   void drawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth, uint16_t lineStyle,
                     int32_t color, int32_t backColor, uint8_t lineEnd) override;
-  void drawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, uint16_t lineStyle,
+  void drawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, int32_t lineStyle,
                       int32_t color, int32_t backColor, uint8_t lineEnd) override;
   void fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
                     int32_t fillColor, int32_t backColor, uint8_t fillPattern) override;

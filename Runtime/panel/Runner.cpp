@@ -164,7 +164,9 @@ void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationOb
       const auto signature = call.find("call");
       if (signature == call.end() || !signature->is_string())
         throw ScreenError(place + ": missing key \"call\" (a signature such as drawRect(IIII)V)");
-      place += " " + signature->get<std::string>();
+      // Appended in two steps: g++ 12 at -O3 warns falsely (-Wrestrict) on " " + string here.
+      place += ' ';
+      place += signature->get<std::string>();
     }
     if (hooks.before) hooks.before(i);
     try {

@@ -145,7 +145,16 @@ vm::Arg toArg(vm::Vm& vm, const Json& value, vm::Kind kind, const std::string& t
       return vm::Arg::b(static_cast<int8_t>(
           static_cast<uint8_t>(integerOf(value, INT8_MIN, UINT8_MAX, "a byte (-128..255)"))));
     case vm::Kind::Float:
-      if (!value.is_number()) throw ScreenError("expected a number, got " + shown(value));
+      // JSON has no NaN or infinities, but managed code can hand them to a native.
+      if (value.is_string()) {
+        const std::string text = value.get<std::string>();
+        if (text == "NaN") return vm::Arg::f(std::numeric_limits<float>::quiet_NaN());
+        if (text == "Infinity") return vm::Arg::f(std::numeric_limits<float>::infinity());
+        if (text == "-Infinity") return vm::Arg::f(-std::numeric_limits<float>::infinity());
+      }
+      if (!value.is_number())
+        throw ScreenError("expected a number, \"NaN\", \"Infinity\" or \"-Infinity\", got " +
+                          shown(value));
       if (std::fabs(value.get<double>()) > std::numeric_limits<float>::max())
         throw ScreenError("out of the float range: " + shown(value));
       return vm::Arg::f(value.get<float>());

@@ -161,6 +161,38 @@ TEST(LegacyNumberTest, SignTakesADigitPositionAndMarksAreWholeWidth) {
   }
 }
 
+// Every text of up to 79 characters gets all its zeros; only longer ones are cut (to 79).
+TEST(NumberBoundsTest, ZeroPaddingReachesTheLastPositionOfTheBuffer) {
+  const auto z = [](int n) { return std::string(n, '0'); };
+  const struct {
+    int32_t value, base, digits, decimals;
+    std::string fixed, legacy;
+  } cases[] = {
+      {16777215, 10, 76, 0, z(68) + "16777215", z(68) + "16777215"},
+      {16777215, 10, 78, 0, z(70) + "16777215", z(70) + "16777215"},
+      {16777215, 10, 79, 0, z(71) + "16777215", z(71) + "16777215"},
+      {16777215, 10, 80, 0, z(71) + "16777215", z(71) + "16777215"},
+      {2, 2, 78, 0, z(76) + "10", z(76) + "10"},
+      {2, 2, 79, 0, z(77) + "10", z(77) + "10"},
+      {2, 2, 80, 0, z(77) + "10", z(77) + "10"},
+      {-2, 10, 77, 0, "-" + z(76) + "2", "-" + z(75) + "2"},
+      {-2, 10, 78, 0, "-" + z(77) + "2", "-" + z(76) + "2"},
+      {-2, 10, 79, 0, "-" + z(77) + "2", "-" + z(77) + "2"},
+      {-2, 10, 80, 0, "-" + z(77) + "2", "-" + z(77) + "2"},
+      {1000, 10, 71, 6, z(71) + ".001000", z(70) + "0.001000"},
+      {1000, 10, 72, 6, z(72) + ".001000", z(71) + "0.001000"},
+      {-1000, 10, 71, 6, "-" + z(71) + ".001000", "-" + z(69) + "0.001000"},
+  };
+  for (const auto& c : cases) {
+    const std::string where = std::to_string(c.value) + " base " + std::to_string(c.base) +
+                              " digits " + std::to_string(c.digits) + "." +
+                              std::to_string(c.decimals);
+    EXPECT_EQ(fixedPoint(c.value, fp(c.base, c.digits, c.decimals, true), kPointComma), c.fixed)
+        << where;
+    EXPECT_EQ(legacy(c.value, c.base, c.digits, c.decimals, true, u'.'), c.legacy) << where;
+  }
+}
+
 // Counts that ask for more than 79 characters: the text is cut, never written past the buffer,
 // and zero padding never pushes the value's own digits out.
 TEST(NumberBoundsTest, HostileCountsStayInsideTheBuffer) {

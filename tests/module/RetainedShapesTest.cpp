@@ -203,6 +203,13 @@ TEST_F(RetainedShapesTest, PolygonNeedsThreePointsAndBezierFour) {
   EXPECT_TRUE(draw(withPoints(kBezier, {0, 0, 5, 9, 10, 0}, 3)).empty());
   EXPECT_EQ(draw(withPoints(kBezier, {0, 0, 3, 9, 7, 9, 10, 0}, 4)),
             Lines{"osGXdrawBezierLine(4,[[0,0],[3,9],[7,9],[10,0]],2,1,200,7,1)"});
+  // The Bezier's style is a 32-bit parameter: a negative byte arrives sign-extended, not cut to 16.
+  for (const int32_t style : {-1, -128}) {
+    const jref b = withPoints(kBezier, {0, 0, 3, 9, 7, 9, 10, 0}, 4);
+    setFields(b, "lineStyle", {style});
+    EXPECT_EQ(draw(b), Lines{"osGXdrawBezierLine(4,[[0,0],[3,9],[7,9],[10,0]],2," +
+                             std::to_string(style) + ",200,7,1)"});
+  }
 }
 
 TEST_F(RetainedShapesTest, SolidPolygonWithoutOutlineGetsAHairlineInItsFillColour) {

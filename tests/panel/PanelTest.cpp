@@ -303,6 +303,26 @@ TEST(PanelCalls, InstanceNativeCalledThroughItsClassSeesNoReceiver) {
   EXPECT_EQ(calls[0]["x1"], 1);
 }
 
+// JSON has no NaN or infinities; a screen names them as strings, as managed code may pass them.
+TEST(PanelCalls, FloatArgumentsMayBeNaNOrInfinite) {
+  const auto drawFloat = [](const std::string& value) {
+    return R"({"on": "c", "call": "nativeDrawFloat(FIIIZIIIIIII)V",
+               "args": [)" +
+           value + R"(, 3, 0, 0, false, 0, 0, 0, 1, 1, 30, 10]})";
+  };
+  const ScreenRun run = renderScreen(screenWithCalls(
+      drawFloat("\"NaN\"") + "," + drawFloat("\"Infinity\"") + "," + drawFloat("\"-Infinity\"")));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> texts;
+  for (const Json& call : traceOf(run.trace))
+    if (call["fn"] == "osGXsimpleText") texts.push_back(call["chars"]);
+  EXPECT_EQ(texts, (std::vector<std::string>{"nan", "inf", "-inf"}));
+
+  const ScreenRun lower = renderScreen(screenWithCalls(drawFloat("\"nan\"")));
+  EXPECT_EQ(lower.exitCode, 2);
+  EXPECT_NE(lower.err.find("\"NaN\""), std::string::npos) << lower.err;
+}
+
 // The example screen, rendered afresh by each test case (each runs in a process of its own).
 class PanelExample : public ::testing::Test {
  protected:

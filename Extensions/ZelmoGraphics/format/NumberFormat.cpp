@@ -102,9 +102,10 @@ int32_t formatFixedPoint(int32_t value, const FixedPointOptions& options, Separa
       --n;
     }
     // Zeros that would not fit are left out, never the digits behind them: the room kept
-    // covers the sign and the separator still to come.
+    // covers only the sign and the separator still to come, so every text of up to 79
+    // characters gets all its zeros.
     if (options.leadingZeros && total > n) {
-      const int64_t room = text.room() - 2;
+      const int64_t room = text.room() - (negative ? 1 : 0) - (decimals > 0 ? 1 : 0);
       text.insert(0, u'0', total - n < room ? total - n : room);
     }
     n = text.length();
@@ -177,8 +178,9 @@ int32_t formatLegacyFixedPoint(int32_t value, int32_t base, int32_t digitsArgume
       text.append(magnitude, m);
     }
   } else {
-    // The buffer holds 79 characters, so no more positions than that can be shown.
-    if (digits > 79) digits = 79;
+    // The text builder keeps the overflow mark and the padding inside the buffer, so the limit
+    // of 80 positions cuts no text that fits (a negative value's sign takes one of them).
+    if (digits > 80) digits = 80;
     if (n > digits) {
       text.clear();
       text.fillTo(u'*', digits + 1);

@@ -25,7 +25,7 @@ void osGXfillPolygon(int32_t count, const APOINT* points, int32_t fillColor, int
                      uint8_t fillPattern, bool fillFlag);
 void osGXdrawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth, uint16_t lineStyle,
                       int32_t color, int32_t backColor, uint8_t lineEnd);
-void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, uint16_t lineStyle,
+void osGXdrawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth, int32_t lineStyle,
                         int32_t color, int32_t backColor, uint8_t lineEnd);
 void osGXfillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
                       int32_t fillColor, int32_t backColor, uint8_t fillPattern);
