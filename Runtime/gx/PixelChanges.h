@@ -20,7 +20,9 @@ class PixelChanges {
     bool changed(int32_t x, int32_t y) const;
   };
   // The pixels that differ from the last look, on any layer; the current pixels become the look.
-  Changes sinceLastLook();
+  // `within` (x1 <= x2, y1 <= y2) limits both to an area, for callers that know nothing changed
+  // outside it; an empty area finds nothing.
+  Changes sinceLastLook(std::optional<PixelBox> within = std::nullopt);
 
  private:
   const RasterBackend& raster_;

@@ -39,6 +39,8 @@ class RasterBackend : public Backend {
   bool writePng(const std::string& path, std::string* error = nullptr) const;
   // Premultiplied 0xAARRGGBB pixels row by row, of one layer or of all layers composited (-1).
   void copyPixels(std::vector<uint32_t>& out, int layer = -1) const;
+  // The same for an inclusive area, which must lie on the surface.
+  void copyPixels(std::vector<uint32_t>& out, int layer, const PixelBox& area) const;
   // The PNG bytes of an inclusive area of all layers composited, cut to the surface (empty when
   // nothing of it is left).
   std::string compositePng(const PixelBox& area) const;

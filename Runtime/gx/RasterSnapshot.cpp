@@ -21,15 +21,16 @@ cairo_surface_t* compositeOf(const std::vector<cairo_surface_t*>& layers, int wi
   return out;
 }
 
-void copyRows(cairo_surface_t* surface, int width, int height, std::vector<uint32_t>& out) {
+void copyRows(cairo_surface_t* surface, const PixelBox& area, std::vector<uint32_t>& out) {
   cairo_surface_flush(surface);
   const unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  out.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-  for (int y = 0; y < height; ++y)
-    std::memcpy(out.data() + static_cast<size_t>(y) * static_cast<size_t>(width),
-                data + static_cast<size_t>(y) * static_cast<size_t>(stride),
-                static_cast<size_t>(width) * 4);
+  const auto stride = static_cast<size_t>(cairo_image_surface_get_stride(surface));
+  const auto width = static_cast<size_t>(area.x2 - area.x1 + 1);
+  out.resize(width * static_cast<size_t>(area.y2 - area.y1 + 1));
+  for (int32_t y = area.y1; y <= area.y2; ++y)
+    std::memcpy(out.data() + static_cast<size_t>(y - area.y1) * width,
+                data + static_cast<size_t>(y) * stride + static_cast<size_t>(area.x1) * 4,
+                width * 4);
 }
 
 cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length) {
@@ -40,16 +41,21 @@ cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned in
 }  // namespace
 
 void RasterBackend::copyPixels(std::vector<uint32_t>& out, int layer) const {
+  copyPixels(out, layer, PixelBox{0, 0, impl_->width - 1, impl_->height - 1});
+}
+
+void RasterBackend::copyPixels(std::vector<uint32_t>& out, int layer, const PixelBox& area) const {
+  if (layer >= layers()) {
+    out.assign(
+        static_cast<size_t>(area.x2 - area.x1 + 1) * static_cast<size_t>(area.y2 - area.y1 + 1), 0);
+    return;
+  }
   if (layer >= 0) {
-    if (layer >= layers()) {
-      out.assign(static_cast<size_t>(impl_->width) * static_cast<size_t>(impl_->height), 0);
-      return;
-    }
-    copyRows(impl_->surfaces[static_cast<size_t>(layer)], impl_->width, impl_->height, out);
+    copyRows(impl_->surfaces[static_cast<size_t>(layer)], area, out);
     return;
   }
   cairo_surface_t* composite = compositeOf(impl_->surfaces, impl_->width, impl_->height);
-  copyRows(composite, impl_->width, impl_->height, out);
+  copyRows(composite, area, out);
   cairo_surface_destroy(composite);
 }
 

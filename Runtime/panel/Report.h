@@ -28,7 +28,7 @@ class Report {
   std::string page() const;
 
  private:
-  void afterDrawing();
+  void afterDrawing(const Json& line);
 
   const gx::RasterBackend& raster_;
   gx::Recorder& recorder_;

@@ -109,6 +109,12 @@ TEST(DrawnBoundsTableTest, PixelChangesFindTheChangedPixelsOnAnyLayer) {
   EXPECT_TRUE(changed.changed(4, 4));
   EXPECT_FALSE(changed.changed(4, 5));
   EXPECT_FALSE(changes.sinceLastLook().box);  // the last look moved on
+
+  // Looking within an area sees and takes in only that area.
+  raster.drawLine(3, 8, 9, 8, 1, 1, kRed, 0, 0);
+  EXPECT_EQ(text(changes.sinceLastLook(gx::PixelBox{5, 0, 15, 15}).box), "5,8,9,8");
+  EXPECT_FALSE(changes.sinceLastLook(gx::PixelBox{0, 0, -1, -1}).box);
+  EXPECT_EQ(text(changes.sinceLastLook().box), "3,8,4,8");
 }
 
 }  // namespace
