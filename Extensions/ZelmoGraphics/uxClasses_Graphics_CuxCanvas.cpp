@@ -1,7 +1,10 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
 // in canvas/, grouped by subject; this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
+#include "canvas/ArcNatives.h"
+#include "canvas/GaugeNatives.h"
 #include "canvas/NumberNatives.h"
+#include "canvas/PathNatives.h"
 #include "canvas/ShapeNatives.h"
 #include "canvas/StringNatives.h"
 #include "canvas/TransformClipNatives.h"
@@ -12,6 +15,8 @@ namespace {
 using namespace canvas;
 
 constexpr NativeEntry kNatives[] = {
+    {"drawThickArc(IIIIIII)V", drawThickArc},
+
     {"drawRect(IIII)V", drawRect},
     {"drawRoundRect(IIIIII)V", drawRoundRect},
     {"fillRect(IIII)V", fillRect},
@@ -46,6 +51,15 @@ constexpr NativeEntry kNatives[] = {
      drawStringWithBorderTranslated},
     {"drawStringWithBackground(ILjava/lang/String;IIII)V", drawStringWithBackground},
 
+    {"drawArc(IIIIII)V", drawArc},
+    {"drawArc(IIIIIIIIII)V", drawArcWithStyle},
+    {"drawArc(IIIIIIIIIIII)V", drawArcBetweenPoints},
+    {"fillArc(IIIIII)V", fillArc},
+    {"drawPie(IIIIII)V", drawPie},
+    {"fillPieWithBorder(IIIIIIIIIIII)V", fillPieWithBorder},
+    {"fillPieWithBorder(IIIIIIIIIIIIII)V", fillPieWithBorderBetweenPoints},
+    {"fillPieWithBorder(IIIIIIIIIIIIIIZ)V", fillPieWithBorderFromPoint},
+
     {"drawNumber(IIIIII)V", drawNumber},
     {"drawNumber(IIIIZIIII)V", drawNumberTruncated},
     {"drawNumber(IIIIIIILuxclasses/graphics/CuxFont;)V", drawNumberInColor},
@@ -66,13 +80,26 @@ constexpr NativeEntry kNatives[] = {
     {"drawPolyline([I[IIIIIII)V", drawPolyline},
     {"drawPolyline([IIIIIII)V", drawPolylineTranslated},
     {"drawBezier([IIIIII)V", drawBezier},
+    {"drawScale(IIIIZIIIII)V", drawScaleLinear},
+    {"drawScale(IIIIIIIIIIII)V", drawScaleRound},
+    {"drawScaleWithSubDivision(IIIIIIIIIIIIII)V", drawScaleWithSubDivision},
 
     {"fillTriangleWithBorder(IIIIIIIIBIII)V", fillTriangleWithBorder},
     {"drawBevelButton(IIIIIIIIII)V", drawBevelButton},
+    {"rotatePtX(II)I", rotatePtX},
+    {"rotatePtY(II)I", rotatePtY},
+    {"preciseRotatePtX(II)I", preciseRotatePtX},
+    {"preciseRotatePtY(II)I", preciseRotatePtY},
+    {"preCalculatePolygonParams(I[I[I[I[I)V", preCalculatePolygonParams},
+    {"fillRotatingPolygon(I[I[I[I[IIIIIIZZ)V", fillRotatingPolygon},
+    {"drawMarks([I[IIIIII)V", drawMarks},
 
     {"setTransform(IIFF)V", setTransformScaled},
     {"setTransform(II)V", setTransform},
     {"resetTransform()V", resetTransform},
+    {"fillPath(Ljava/lang/String;I)V", fillPath},
+    {"drawPath(Ljava/lang/String;II)V", drawPath},
+    {"fillAndDrawPath(Ljava/lang/String;III)V", fillAndDrawPath},
     {"setClip(IIII)V", setClip},
     {"clipRect(IIII)V", clipRect},
     {"getClipBounds()Luxclasses/graphics/CuxArea;", getClipBounds},

@@ -16,6 +16,9 @@ namespace gx {
 namespace raster {
 struct TextJob;
 }
+namespace path {
+struct Segment;
+}
 
 class RasterBackend : public Backend {
  public:
@@ -46,6 +49,9 @@ class RasterBackend : public Backend {
   std::string compositePng(const PixelBox& area) const;
   // True while a fill-level clip sequence is open (osGXsetClipFillAnimation(1) seen last).
   bool clipFillAnimation() const;
+  // One message for each distinct path text that did not parse (and so drew nothing), in the
+  // order first met.
+  const std::vector<std::string>& pathErrors() const;
 
   void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t lineWidth,
                 uint16_t lineStyle, int32_t color, int32_t backColor, uint8_t lineEnd) override;
@@ -78,6 +84,11 @@ class RasterBackend : public Backend {
   void pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE& ends, const PLANECOL& colors,
            const PLANEATTRIB& attributes, const POINTRECT& bounds, bool arcFlag) override;
   void getLineBoundingRect(APOINT from, APOINT to, uint8_t lineWidth, POINTRECT* rect) override;
+
+  void fillPath(int32_t translateX, int32_t translateY, int32_t scaleX, int32_t scaleY,
+                const UniChar* chars, int32_t count, int32_t fillColor) override;
+  void drawPath(int32_t translateX, int32_t translateY, int32_t scaleX, int32_t scaleY,
+                const UniChar* chars, int32_t count, int32_t color, uint16_t lineWidth) override;
 
   bool getClipArea(int32_t* x1, int32_t* y1, int32_t* x2, int32_t* y2, int32_t layer) override;
   void setClipArea(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t layer) override;
@@ -112,6 +123,7 @@ class RasterBackend : public Backend {
   // can be drawn (no such layer, or a clip area that is empty).
   cairo_t* begin(int32_t layer) const;
   void drawText(int32_t layer, const raster::TextJob& job);
+  std::vector<path::Segment> pathSegments(const UniChar* chars, int32_t count);
   std::unique_ptr<Impl> impl_;
 };
 

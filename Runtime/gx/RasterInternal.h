@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,8 @@ struct RasterBackend::Impl {
   std::unique_ptr<raster::FontTable> fonts;
   std::map<stImageHandle, cairo_surface_t*> images;
   std::optional<PixelBox> drawn;  // what the calls since the last takeDrawn() could touch
+  std::vector<std::string> pathErrors;
+  std::set<std::string> reportedPaths;
 };
 
 }  // namespace gx

@@ -29,6 +29,8 @@ class Recorder : public Backend {
   // From now on every line gets "call": the index of the screen call that made it (null outside
   // any). Drawing lines get "bounds" whenever the next backend measures what it draws.
   void setCall(std::optional<size_t> index);
+  bool stampsCalls() const { return stampCalls_; }
+  std::optional<size_t> call() const { return call_; }
   // Sees each drawing line once its call has drawn and its bounds are known.
   void afterDrawing(std::function<void(const Json&)> observer) {
     afterDrawing_ = std::move(observer);

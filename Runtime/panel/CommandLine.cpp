@@ -10,6 +10,14 @@ const std::string& valueOf(const std::vector<std::string>& args, size_t& i) {
   return args[++i];
 }
 
+// A count of pixels: decimal digits only.
+int64_t countOf(const std::string& option, const std::string& text) {
+  const bool digits = !text.empty() && text.size() <= 12 &&
+                      text.find_first_not_of("0123456789") == std::string::npos;
+  if (!digits) throw UsageError(option + " needs a count of pixels, got \"" + text + "\"");
+  return std::stoll(text);
+}
+
 }  // namespace
 
 Options parseCommandLine(const std::vector<std::string>& args) {
@@ -26,6 +34,10 @@ Options parseCommandLine(const std::vector<std::string>& args) {
       options.report = valueOf(args, i);
     } else if (arg == "--module") {
       options.module = valueOf(args, i);
+    } else if (arg == "--compare") {
+      options.compare = valueOf(args, i);
+    } else if (arg == "--tolerance") {
+      options.tolerance = countOf(arg, valueOf(args, i));
     } else if (arg == "--list-natives") {
       options.listNatives = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -39,12 +51,14 @@ Options parseCommandLine(const std::vector<std::string>& args) {
   if (options.help || options.listNatives) return options;
   if (options.screen.empty()) throw UsageError("no screen file given");
   if (options.output.empty()) throw UsageError("no output file given (-o OUT.png)");
+  if (options.compare.empty() && options.tolerance != 0)
+    throw UsageError("--tolerance needs --compare REFERENCE.png");
   return options;
 }
 
 std::string usageText() {
   return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--report REPORT.html]\n"
-         "                   [--module PATH]\n"
+         "                   [--module PATH] [--compare REFERENCE.png [--tolerance N]]\n"
          "       zelmo-panel --list-natives [--module PATH]\n"
          "\n"
          "Loads ZelmoGraphics.dlm (by default the one beside this program), builds the screen's\n"
@@ -52,16 +66,22 @@ std::string usageText() {
          "layers, composited in order, as a PNG.\n"
          "\n"
          "  -o, --output PATH  the PNG to write\n"
-         "  --trace PATH       also write every drawing-service call as one JSON object per line\n"
+         "  --trace PATH       also write every drawing-service call and upcall as one JSON\n"
+         "                     object per line\n"
          "  --report PATH      also write a page that shows which call drew which pixel, step\n"
          "                     by step (one HTML file, opens in a browser from disk)\n"
          "  --module PATH      load this module instead of the one beside the program\n"
+         "  --compare PATH     after rendering, compare the PNG with this reference picture;\n"
+         "                     when more pixels differ than allowed, write OUT.diff.png (the\n"
+         "                     differing pixels in red) and exit with 5\n"
+         "  --tolerance N      how many pixels may differ from the reference (default 0)\n"
          "  --list-natives     print every registered class and signature, in registration\n"
          "                     order, and exit (no screen needed)\n"
          "  -h, --help         print this text\n"
          "\n"
          "Exit codes: 0 done; 2 bad command line or malformed screen; 3 module missing or not\n"
-         "loadable; 4 output not writable; 1 a native failed unexpectedly.\n";
+         "loadable; 4 output not writable; 5 the picture differs from the reference;\n"
+         "1 a native failed unexpectedly.\n";
 }
 
 }  // namespace panel

@@ -12,17 +12,26 @@
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
 #include "panel/CommandLine.h"
+#include "panel/Compare.h"
 #include "panel/Report.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
+#include "panel/UpcallTrace.h"
 #include "vm/ManagedLibrary.h"
 #include "vm/ModuleLoader.h"
 #include "vm/Vm.h"
 
 namespace {
 
-enum ExitCode { kDone = 0, kNativeFailed = 1, kBadInput = 2, kNoModule = 3, kNotWritten = 4 };
+enum ExitCode {
+  kDone = 0,
+  kNativeFailed = 1,
+  kBadInput = 2,
+  kNoModule = 3,
+  kNotWritten = 4,
+  kDiffersFromReference = 5
+};
 
 // Why the run stopped, with the exit code that says so.
 struct Stop {
@@ -57,16 +66,31 @@ void listNatives(const std::string& modulePath) {
     std::cout << native.className << ' ' << native.signature << '\n';
 }
 
-void writeTrace(const std::string& path, const gx::Recorder& recorder) {
+void writeTrace(const std::string& path, const panel::UpcallTrace& trace) {
   std::ofstream out(path, std::ios::binary);
-  for (const gx::Json& call : recorder.calls()) out << call.dump() << '\n';
+  trace.write(out);
   out.flush();
   if (!out) throw Stop{kNotWritten, "cannot write the trace " + path};
 }
 
-void writeReport(const std::string& path, const panel::Report& report) {
+void compareWithReference(const panel::Options& options) {
+  const panel::Comparison result = panel::comparePngs(options.output, options.compare);
+  if (result.differing <= options.tolerance) return;
+  const std::string diffPath = panel::differencePathFor(options.output);
+  std::string error;
+  if (!panel::writeDifferencePng(options.output, options.compare, diffPath, &error))
+    throw Stop{kNotWritten, "cannot write " + diffPath + ": " + error};
+  std::string message = std::to_string(result.differing) + " of " + std::to_string(result.total) +
+                        " pixels differ from " + options.compare + " (tolerance " +
+                        std::to_string(options.tolerance) + ")";
+  if (!result.sameSize) message += "; the pictures differ in size";
+  throw Stop{kDiffersFromReference, message + "; the differences are marked in " + diffPath};
+}
+
+void writeReport(const std::string& path, const panel::Report& report,
+                 const panel::UpcallTrace& upcalls) {
   std::ofstream out(path, std::ios::binary);
-  out << report.page();
+  out << report.page(upcalls.upcalls());
   out.flush();
   if (!out) throw Stop{kNotWritten, "cannot write the report " + path};
 }
@@ -96,17 +120,23 @@ void render(const panel::Options& options, const std::string& modulePath) {
   recorder.setCall(std::nullopt);
 
   panel::Bindings names;
+  std::optional<panel::UpcallTrace> upcalls;
+  if (tracing || reporting) upcalls.emplace(loaded.vm, recorder, names);
   panel::at(options.screen, [&] {
     panel::buildObjects(loaded.vm, screen.objects, names);
     panel::applyStatics(loaded.vm, screen.statics, names);
     panel::runCalls(loaded.vm, screen.calls, names, {}, hooks);
   });
+  // A path text that does not parse draws nothing and is reported; the run still succeeds.
+  for (const std::string& message : raster.pathErrors())
+    std::cerr << "zelmo-panel: " << options.screen << ": " << message << '\n';
 
   std::string error;
   if (!raster.writePng(options.output, &error))
     throw Stop{kNotWritten, "cannot write " + options.output + ": " + error};
-  if (tracing) writeTrace(options.trace, recorder);
-  if (report) writeReport(options.report, *report);
+  if (tracing) writeTrace(options.trace, *upcalls);
+  if (report) writeReport(options.report, *report, *upcalls);
+  if (!options.compare.empty()) compareWithReference(options);
 }
 
 int run(const std::vector<std::string>& args) {

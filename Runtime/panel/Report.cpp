@@ -122,7 +122,7 @@ void Report::afterCall(size_t index) {
   steps_.push_back(std::move(step));
 }
 
-std::string Report::page() const {
+std::string Report::page(const std::vector<std::pair<size_t, Json>>& upcalls) const {
   Json calls = Json::array();
   for (size_t i = 0; i < screen_.calls.size(); ++i) {
     const Json& call = screen_.calls[i];
@@ -134,7 +134,10 @@ std::string Report::page() const {
   }
   Json lines = Json::array();
   const std::vector<Json>& trace = recorder_.calls();
-  for (size_t i = 0; i < trace.size(); ++i) {
+  auto upcall = upcalls.begin();
+  for (size_t i = 0; i <= trace.size(); ++i) {
+    for (; upcall != upcalls.end() && upcall->first <= i; ++upcall) lines.push_back(upcall->second);
+    if (i == trace.size()) break;
     Json line = trace[i];
     const auto drawn = drawn_.find(i);
     if (drawn != drawn_.end()) line["report"] = drawn->second;

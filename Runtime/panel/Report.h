@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "gx/PixelChanges.h"
@@ -24,8 +25,9 @@ class Report {
 
   void beforeCall(size_t index);
   void afterCall(size_t index);
-  // The whole page; the run's trace lines are read from the recorder.
-  std::string page() const;
+  // The whole page; the run's trace lines are read from the recorder, with the upcall lines
+  // (each after as many recorded lines as it gives) placed among them.
+  std::string page(const std::vector<std::pair<size_t, Json>>& upcalls = {}) const;
 
  private:
   void afterDrawing(const Json& line);

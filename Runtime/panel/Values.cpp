@@ -104,6 +104,25 @@ void store(std::byte* where, const vm::FieldInfo& field, const vm::Arg& value) {
 
 }  // namespace
 
+void Bindings::bind(const std::string& id, Named value) {
+  if (const jref* object = std::get_if<jref>(&value); object && *object)
+    firstId_.emplace(*object, id);
+  names_[id] = value;
+}
+
+std::string Bindings::idOf(jref object) const {
+  if (object == 0) return {};
+  const auto named = [&](const std::string& id) {
+    const auto found = names_.find(id);
+    return found != names_.end() && found->second == Named{object};
+  };
+  const auto first = firstId_.find(object);
+  if (first != firstId_.end() && named(first->second)) return first->second;
+  for (const auto& [id, value] : names_)
+    if (value == Named{object}) return id;
+  return {};
+}
+
 const Named& Bindings::lookup(const std::string& id) const {
   const auto found = names_.find(id);
   if (found == names_.end()) throw ScreenError("unknown id \"" + id + "\"");

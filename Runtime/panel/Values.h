@@ -20,14 +20,17 @@ using Named = std::variant<jref, int32_t>;
 
 class Bindings {
  public:
-  void bind(const std::string& id, Named value) { names_[id] = value; }
+  void bind(const std::string& id, Named value);
   bool has(const std::string& id) const { return names_.count(id) != 0; }
   // Throws ScreenError for an unknown id.
   const Named& lookup(const std::string& id) const;
   jref object(const std::string& id) const;  // throws unless the id names an object
+  // An id that names the object, the first one bound to it while it still does; "" for none.
+  std::string idOf(jref object) const;
 
  private:
   std::map<std::string, Named> names_;
+  std::map<jref, std::string> firstId_;
 };
 
 // A descriptor letter or reference type to a VM argument. Throws ScreenError.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "vm/StandIns.h"
 #include "vm/Vm.h"
 
 namespace vm {
@@ -79,6 +80,54 @@ void defineShapes(Vm& vm) {
       {{"pointCount", "I"}, {"points", "[I"}, {"unreadBezierInt1", "I"}, {"lineEnd", "B"}});
 }
 
+// The list box: the natives read a few of its fields; the rest are placeholders.
+void defineListBox(Vm& vm) {
+  std::vector<FieldSpec> fields;
+  int unread = 0;
+  const auto ints = [&](std::initializer_list<const char*> names) {
+    for (const char* name : names) fields.push_back({name, "I"});
+  };
+  const auto skip = [&](int count) {
+    for (int i = 0; i < count; ++i)
+      fields.push_back({"unreadListInt" + std::to_string(++unread), "I"});
+  };
+  ints({"x1", "y1", "x2", "y2"});
+  skip(4);
+  ints({"originX1", "originY1", "originX2", "originY2"});
+  skip(13);
+  ints({"listSpareColor", "listTextColor", "listBackColor"});
+  skip(7);
+  fields.push_back({"unreadListByte1", "B"});
+  fields.push_back({"frameWidthCopy", "B"});
+  fields.push_back({"font", "Luxclasses/graphics/CuxFont;"});
+  ints({"nativeListBox"});
+  skip(1);
+  ints({"queryY"});
+  skip(1);
+  ints({"rowLimit"});
+  skip(2);
+  fields.push_back({"hasTitle", "Z"});
+  fields.push_back({"unreadListByte2", "B"});
+  vm.defineClass("uxclasses/graphics/CuxListBox", "java/lang/Object", fields);
+}
+
+// CuxScale: a retained row of ticks; the two "unread" ints are the managed side's own. Its canvas
+// relative preCalculatePolygonParams is a class method.
+void defineScale(Vm& vm) {
+  vm.defineClass("uxclasses/graphics/CuxScale", "uxclasses/baseclasses/CuxGraphics",
+                 {{"startAngle", "I"},
+                  {"endAngle", "I"},
+                  {"tickStep", "I"},
+                  {"innerRadius", "I"},
+                  {"unreadScaleInt1", "I"},
+                  {"outerRadius", "I"},
+                  {"unreadScaleInt2", "I"},
+                  {"divisions", "I"},
+                  {"circular", "Z"},
+                  {"vertical", "Z"}});
+  vm.declareStaticNative("uxclasses/graphics/CuxCanvas", "preCalculatePolygonParams(I[I[I[I[I)V");
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
@@ -128,6 +177,10 @@ void defineManagedLibrary(Vm& vm) {
                   {"textOption", "I"},
                   {"layer", "I"}},
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
+  defineListBox(vm);
+  defineScale(vm);
+
+  defineGraphicsStandIns(vm);
 }
 
 }  // namespace vm

@@ -106,11 +106,11 @@ jref newObject(VmClass* cls) {
 }
 
 void fastInvoke(MethodPtr method) {
-  Vm::current().runManaged(static_cast<vm::ManagedMethod*>(method), false);
+  Vm::current().runManaged(static_cast<vm::MethodSlot*>(method), false);
 }
 
 void fastInvokeVirtual(MethodPtr method) {
-  Vm::current().runManaged(static_cast<vm::ManagedMethod*>(method), true);
+  Vm::current().runManaged(static_cast<vm::MethodSlot*>(method), true);
 }
 
 bool RegisterMethod(int16_t* slot, const char* className, const char* signature) {

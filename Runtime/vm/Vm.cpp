@@ -5,15 +5,9 @@
 #include <stdexcept>
 
 #include "core/Utf.h"
+#include "vm/MethodSlot.h"
 
 namespace vm {
-
-struct ManagedMethod {
-  const ClassDef* cls;
-  std::string signature;
-  Descriptor descriptor;
-  ManagedBody body;
-};
 
 namespace {
 
@@ -261,6 +255,7 @@ int32_t Vm::registerNative(const char* className, const char* signature, NativeF
   const bool isStatic = staticNatives_.count({className, signature}) != 0;
   natives_.push_back(
       NativeMethod{className, signature, function, parseDescriptor(signature), isStatic});
+  ++methodsGeneration_;
   return 1;
 }
 
@@ -319,7 +314,9 @@ Result Vm::invoke(const NativeMethod& method, std::optional<jref> self, std::spa
   pfp = refFrame;
   npfp = primFrame;
 
+  ++invokeDepth_;
   method.function();
+  --invokeDepth_;
 
   const bool balanced = psp == refTop && npsp == primTop;
   Result r;
@@ -330,9 +327,9 @@ Result Vm::invoke(const NativeMethod& method, std::optional<jref> self, std::spa
   psp = refFrame;
   npsp = primFrame;
   if (!balanced)
-    throw std::logic_error(method.className + "." + method.signature +
-                           " left the stacks unbalanced");
+    reportFault(method.className + "." + method.signature + " left the stacks unbalanced");
   if (relocateOnEveryCall) relocateAll();
+  if (invokeDepth_ == 0) throwPendingFault();
   return r;
 }
 
@@ -343,65 +340,6 @@ Result Vm::invoke(std::string_view className, std::string_view signature, std::o
     throw std::invalid_argument("no native " + std::string(className) + "." +
                                 std::string(signature));
   return invoke(*method, self, std::span<const Arg>(args.begin(), args.size()));
-}
-
-void Vm::defineMethod(const std::string& className, const std::string& signature,
-                      ManagedBody body) {
-  methods_.push_back(std::make_unique<ManagedMethod>(ManagedMethod{
-      &classNamed(className), signature, parseDescriptor(signature), std::move(body)}));
-}
-
-bool Vm::registerMethodSlot(int16_t* slot, const char* className, const char* signature) {
-  ++slotRegistrations_;
-  if (!slot || !className || !signature) return false;
-  for (size_t i = 0; i < methods_.size(); ++i) {
-    if (methods_[i]->cls->name() == className && methods_[i]->signature == signature) {
-      *slot = static_cast<int16_t>(i);
-      return true;
-    }
-  }
-  return false;
-}
-
-ManagedMethod* Vm::methodForSlot(int16_t slot) {
-  if (slot < 0 || static_cast<size_t>(slot) >= methods_.size()) return nullptr;
-  return methods_[static_cast<size_t>(slot)].get();
-}
-
-void Vm::runManaged(ManagedMethod* method, bool dispatchOnReceiver) {
-  if (!method) return;  // an unregistered slot runs nothing; the caller's pushes stay
-  const Descriptor& d = method->descriptor;
-  size_t refCount = 0;
-  size_t primCount = 0;
-  for (Kind k : d.parameters) (k == Kind::Ref ? refCount : primCount)++;
-  if (refCount > Frame::kMaxArgs || primCount > Frame::kMaxArgs) return;
-  // The receiver was pushed first, as a reference or as its field storage; the word before
-  // either holds the reference.
-  const jslot pushed = psp[refCount];
-  const jref self = pushed ? readWord(pointer(pushed) - 4) : 0;
-  Frame frame(*this, self);
-  for (size_t i = 0; i < refCount; ++i) frame.refs[i] = psp[refCount - 1 - i];
-  for (size_t i = 0; i < primCount; ++i) frame.prims[i] = npsp[primCount - 1 - i];
-  frame.refCount = refCount;
-  frame.primCount = primCount;
-  psp += refCount + 1;
-  npsp += primCount;
-
-  ManagedMethod* target = method;
-  if (dispatchOnReceiver && self && isObject(self)) {
-    // The most derived override of the same signature along the receiver's class chain.
-    bool found = false;
-    for (const ClassDef* c = &classOf(self); c && !found; c = c->superclass())
-      for (const auto& m : methods_)
-        if (m->cls == c && m->signature == method->signature) {
-          target = m.get();
-          found = true;
-          break;
-        }
-  }
-  if (relocateOnEveryCall) relocateAll();
-  if (self) target->body(frame);
-  if (d.result == Kind::Ref) *--psp = frame.refResult;
 }
 
 }  // namespace vm

@@ -56,6 +56,18 @@ struct NativeMethod {
 // A managed method written in C++ (the managed library's stand-in), reached through method slots.
 struct ManagedMethod;
 using ManagedBody = std::function<void(class Frame&)>;
+// A method slot: the (class, signature) the module registered; what a method number stands for.
+struct MethodSlot;
+struct ResolvedMethod;
+
+// One upcall as the VM is asked to run it, before the method's body runs.
+struct UpcallEvent {
+  const std::string& className;  // the class the slot names
+  const std::string& signature;
+  jref receiver;
+  bool isVirtual;                 // dispatched on the receiver's class
+  std::span<const int32_t> args;  // primitive arguments after `this`, bytes sign-extended
+};
 
 class Vm {
  public:
@@ -134,11 +146,28 @@ class Vm {
                 std::initializer_list<Arg> args = {});
 
   // Managed methods and method slots (the upcall targets).
+  // A managed method's stand-in, written in C++; a module native of the same class and
+  // signature wins over it.
   void defineMethod(const std::string& className, const std::string& signature, ManagedBody body);
+  // Fills the slot with the number of (class, signature) when the class has or inherits such a
+  // method; false, and the slot unchanged, otherwise.
   bool registerMethodSlot(int16_t* slot, const char* className, const char* signature);
-  ManagedMethod* methodForSlot(int16_t slot);
-  void runManaged(ManagedMethod* method, bool dispatchOnReceiver);
+  MethodSlot* methodForSlot(int16_t slot);
+  // Runs the slot's method on the receiver and arguments the caller pushed, taking them off the
+  // stacks and leaving a reference result pushed. Virtually: the most derived method of the
+  // receiver's class chain; exactly: the slot class's own. A null slot runs nothing and leaves
+  // the pushes; a null receiver, one that is no instance of the slot's class, and an upcall
+  // nested deeper than kMaxUpcallDepth run nothing (a reference result is then null).
+  void runManaged(MethodSlot* slot, bool dispatchOnReceiver);
   size_t methodSlotRegistrations() const { return slotRegistrations_; }
+  static constexpr int kMaxUpcallDepth = 256;
+  // Sees every upcall the VM runs (zelmo-panel's --trace).
+  std::function<void(const UpcallEvent&)> upcallObserver;
+
+  // A fault found inside a native's upcall (a native run by it that left the stacks unbalanced,
+  // nesting too deep) cannot be thrown through the module: it is kept, the upcall returns, and
+  // the outermost invoke throws it as std::logic_error once the stacks are restored.
+  void reportFault(const std::string& message);
 
   // The four pointer variables of the VM thread.
   jslot* pfp = nullptr;
@@ -171,8 +200,20 @@ class Vm {
   std::map<std::string, jref, std::less<>> interned_;
   std::vector<NativeMethod> natives_;
   std::set<std::pair<std::string, std::string>> staticNatives_;
+  ResolvedMethod resolve(const ClassDef& cls, const std::string& signature) const;
+  ResolvedMethod resolveCached(MethodSlot& slot, const ClassDef& cls);
+  jref receiverOf(jslot pushed) const;
+  void runNativeUpcall(const NativeMethod& method, size_t refSlots, size_t primSlots);
+  void throwPendingFault();
+
   std::vector<std::unique_ptr<ManagedMethod>> methods_;
+  std::vector<std::unique_ptr<MethodSlot>> slots_;
   size_t slotRegistrations_ = 0;
+  uint64_t methodsGeneration_ = 0;  // changes whenever a native or stand-in is added
+  int invokeDepth_ = 0;
+  int upcallDepth_ = 0;
+  bool nestingRefused_ = false;  // refuse every upcall until the outermost call returns
+  std::string pendingFault_;
 };
 
 // The view of a managed method's call: receiver and arguments, copied off the stacks before

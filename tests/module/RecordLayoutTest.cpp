@@ -9,6 +9,8 @@
 
 #include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"
+#include "records/ListBoxRecord.h"
+#include "records/ScaleRecord.h"
 #include "records/ShapeRecords.h"
 #include "records/TextRecord.h"
 #include "vm/ManagedLibrary.h"
@@ -60,6 +62,15 @@ struct ClassLayout {
   std::vector<Offset> fields;
 };
 
+ClassLayout scaleLayout() {
+  namespace s = ScaleFields;
+  return {
+      s::kClassName,
+      {at("startAngle", s::startAngle), at("endAngle", s::endAngle), at("tickStep", s::tickStep),
+       at("innerRadius", s::innerRadius), at("outerRadius", s::outerRadius),
+       at("divisions", s::divisions), at("circular", s::circular), at("vertical", s::vertical)}};
+}
+
 std::vector<ClassLayout> layouts() {
   namespace a = ArcFields;
   namespace r = RectangleFields;
@@ -89,6 +100,7 @@ std::vector<ClassLayout> layouts() {
         at("textFont", t::textFont), at("textOption2", t::textOption2),
         at("textOption6", t::textOption6), at("textOption7", t::textOption7),
         at("textOption1", t::textOption1)}},
+      scaleLayout(),
   };
 }
 
@@ -129,6 +141,15 @@ TEST(RecordLayout, ModuleOffsetsMatchTheManagedClasses) {
                 at("textWidth", f::textWidth), at("textHeight", f::textHeight),
                 at("textMetric3", f::textMetric3), at("fontOption1", f::fontOption1),
                 at("fontOption2", f::fontOption2), at("fontOption3", f::fontOption3)});
+  namespace l = ListBoxFields;
+  expectAgrees(vm, l::kClassName,
+               {at("x1", l::x1), at("y1", l::y1), at("x2", l::x2), at("y2", l::y2),
+                at("originX1", l::originX1), at("originY1", l::originY1),
+                at("originX2", l::originX2), at("originY2", l::originY2),
+                at("listSpareColor", l::listSpareColor), at("listTextColor", l::listTextColor),
+                at("listBackColor", l::listBackColor), at("frameWidthCopy", l::frameWidthCopy),
+                at("font", l::font), at("nativeListBox", l::nativeListBox), at("queryY", l::queryY),
+                at("rowLimit", l::rowLimit), at("hasTitle", l::hasTitle)});
 }
 
 }  // namespace

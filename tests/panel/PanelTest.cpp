@@ -323,6 +323,61 @@ TEST(PanelCalls, FloatArgumentsMayBeNaNOrInfinite) {
   EXPECT_NE(lower.err.find("\"NaN\""), std::string::npos) << lower.err;
 }
 
+TEST(PanelCompare, CountsDifferingPixelsAndMarksThemAboveTheTolerance) {
+  const fs::path dir = workDir();
+  const auto screen = [](int w) {
+    return R"({"width": 40, "height": 30, "objects": [{"id": "c", "class": "uxclasses/graphics/CuxCanvas",
+              "fields": {"layer": 0, "color": "#000000", "fillPattern": 1}}],
+              "calls": [{"on": "c", "call": "fillRect(IIII)V", "args": [2, 2, )" +
+           std::to_string(w) + ", 3]}]}";
+  };
+  std::ofstream(dir / "reference.json") << screen(4);
+  std::ofstream(dir / "changed.json") << screen(6);
+  const std::string reference = (dir / "reference.png").string();
+  ASSERT_EQ(runPanel({(dir / "reference.json").string(), "-o", reference}).exitCode, 0);
+
+  const std::string same = (dir / "same.png").string();
+  EXPECT_EQ(
+      runPanel({(dir / "reference.json").string(), "-o", same, "--compare", reference}).exitCode,
+      0);
+  EXPECT_FALSE(fs::exists(dir / "same.diff.png"));
+
+  // Two columns of three pixels more: six differ.
+  const std::string changed = (dir / "changed.png").string();
+  const PanelRun differs =
+      runPanel({(dir / "changed.json").string(), "-o", changed, "--compare", reference});
+  EXPECT_EQ(differs.exitCode, 5);
+  EXPECT_NE(differs.err.find("6 of 1200 pixels differ"), std::string::npos) << differs.err;
+  expectPng(dir / "changed.diff.png",
+            {{6, 3, 0xFF0000, "a new pixel"}, {30, 20, 0xFFFFFF, "white, unchanged"}});
+
+  EXPECT_EQ(runPanel({(dir / "changed.json").string(), "-o", changed, "--compare", reference,
+                      "--tolerance", "6"})
+                .exitCode,
+            0);
+  const PanelRun missing = runPanel(
+      {(dir / "changed.json").string(), "-o", changed, "--compare", (dir / "nope.png").string()});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_NE(missing.err.find("nope.png"), std::string::npos) << missing.err;
+}
+
+// Every example screen still looks as its reference picture does.
+TEST(PanelExamples, MatchTheirReferencePictures) {
+  const fs::path examples = fs::path(ZELMO_SOURCE_DIR) / "examples";
+  int compared = 0;
+  for (const auto& entry : fs::directory_iterator(examples / "screens")) {
+    if (entry.path().extension() != ".json") continue;
+    const fs::path reference = examples / "reference" / (entry.path().stem().string() + ".png");
+    ASSERT_TRUE(fs::exists(reference)) << "no reference picture for " << entry.path();
+    const fs::path out = workDir() / (entry.path().stem().string() + ".png");
+    const PanelRun run =
+        runPanel({entry.path().string(), "-o", out.string(), "--compare", reference.string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    ++compared;
+  }
+  EXPECT_GE(compared, 4);
+}
+
 // The example screen, rendered afresh by each test case (each runs in a process of its own).
 class PanelExample : public ::testing::Test {
  protected:
@@ -419,6 +474,70 @@ TEST(PanelExamples, TextAndNumberScreensRender) {
     EXPECT_EQ(run.exitCode, 0) << screen << ": " << run.err;
     expectPng(png, {});
   }
+}
+
+// The list boxes draw over the canvas fills the screen puts under them: their outlines, rules and
+// frames land where the row heights say, and the selected rows sit on their bars.
+TEST(PanelExamples, AlarmListRowsSitOnTheirBarsAndRules) {
+  const fs::path png = workDir() / "alarm-list.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/alarm-list.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  expectPng(png,
+            {
+                {510, 80, 0x2E5C8A, "alarm title bar"},
+                {510, 125, 0xD5DBE3, "rule under the second alarm"},
+                {510, 140, 0xFFFFFF, "an alarm row"},
+                {510, 160, 0x1F5FA8, "bar under the selected alarm"},
+                {20, 300, 0x33475B, "alarm list frame"},
+                {770, 200, 0x1F5FA8, "bar under the selected recipe"},
+            },
+            800, 480);
+}
+
+// The gauges screen: the pressure needle turned to 6.4 bar (52.2 degrees) and the long tick of
+// 5 bar straight above the pivot (208, 270), with the face showing between the ticks.
+TEST(PanelExamples, GaugeNeedleAndTicksSitWhereTheValuesSay) {
+  const fs::path png = workDir() / "gauges.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/gauges.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  expectPng(png,
+            {
+                {257, 207, 0xC0392B, "needle, 80 px from the pivot at 52.2 degrees"},
+                {208, 140, 0x1B2631, "long tick of 5 bar"},
+                {202, 143, 0xFDFEFE, "face between the 5 bar tick and the next short one"},
+            },
+            800, 480);
+}
+
+TEST(PanelPaths, ABadPathTextDrawsNothingIsReportedOnceAndTheRunSucceeds) {
+  const std::string path = R"({"class": "uxclasses/graphics/CuxCanvas", "call": )";
+  const ScreenRun run = renderScreen(screenWithCalls(
+      path +
+      R"("fillAndDrawPath(Ljava/lang/String;III)V", "args": ["M0 0H9V9H0Z L", 255, 0, 1]},)" +
+      path + R"("fillPath(Ljava/lang/String;I)V", "args": ["M0 0H9V9H0Z L", 255]},)" + path +
+      R"("fillPath(Ljava/lang/String;I)V", "args": ["M20 10H30V20H20Z", "#FF0000"]})"));
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "zelmo-panel: " + (workDir() / "screen.json").string() +
+                         ": path \"M0 0H9V9H0Z L\": at 13: expected a number\n");
+  expectPng(run.png,
+            {{4, 4, 0xFFFFFF, "nothing of the bad path"}, {25, 15, 0xFF0000, "the good path"}});
+}
+
+TEST(PanelExamples, GaugesAndSymbolsShowBandsPieAndPathSymbols) {
+  const fs::path png = workDir() / "gauges-and-symbols.png";
+  const PanelRun run =
+      runPanel({ZELMO_SOURCE_DIR "/examples/screens/gauges-and-symbols.json", "-o", png.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  expectPng(png, {
+                     {38, 172, 0x27AE60, "first gauge's green band at 180 degrees"},
+                     {164, 207, 0xC0392B, "first gauge's red band near full scale"},
+                     {698, 110, 0x2E86C1, "the pumps' share of the pie"},
+                     {292, 410, 0x27AE60, "running pump body beside its impeller"},
+                     {605, 400, 0xC0392B, "closed valve's body"},
+                 });
 }
 
 }  // namespace

@@ -1,0 +1,231 @@
+// Method slots and upcalls: the method-slot library's registration and the VM's fastInvoke and
+// fastInvokeVirtual, over module natives and the managed library's C++ stand-ins alike.
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+#include "vm/MethodSlot.h"
+#include "vm/Vm.h"
+
+namespace vm {
+namespace {
+
+bool isPrimitive(Kind k) { return k != Kind::Ref && k != Kind::Void; }
+
+uint32_t readWord(const std::byte* p) {
+  uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
+// A primitive slot as the trace shows it: a byte sign-extended, a boolean or char unsigned.
+int32_t shownValue(Kind kind, jslot bits) {
+  switch (kind) {
+    case Kind::Byte:
+      return static_cast<int8_t>(bits & 0xFF);
+    case Kind::Bool:
+      return static_cast<int32_t>(bits & 0xFF);
+    case Kind::Char:
+      return static_cast<int32_t>(bits & 0xFFFF);
+    default:
+      return static_cast<int32_t>(bits);
+  }
+}
+
+}  // namespace
+
+void Vm::defineMethod(const std::string& className, const std::string& signature,
+                      ManagedBody body) {
+  methods_.push_back(std::make_unique<ManagedMethod>(ManagedMethod{
+      &classNamed(className), signature, parseDescriptor(signature), std::move(body)}));
+  ++methodsGeneration_;
+}
+
+ResolvedMethod Vm::resolve(const ClassDef& cls, const std::string& signature) const {
+  for (const ClassDef* c = &cls; c; c = c->superclass()) {
+    // At each class a module native wins over a stand-in; the latest registration of either.
+    for (size_t i = natives_.size(); i-- > 0;) {
+      const NativeMethod& n = natives_[i];
+      if (!n.isStatic && n.signature == signature && n.className == c->name())
+        return ResolvedMethod{i, nullptr};
+    }
+    for (auto m = methods_.rbegin(); m != methods_.rend(); ++m)
+      if ((*m)->cls == c && (*m)->signature == signature)
+        return ResolvedMethod{ResolvedMethod::kNoNative, m->get()};
+  }
+  return {};
+}
+
+ResolvedMethod Vm::resolveCached(MethodSlot& slot, const ClassDef& cls) {
+  if (slot.generation != methodsGeneration_ || slot.known.size() < classes_.size()) {
+    if (slot.generation != methodsGeneration_) slot.known.assign(classes_.size(), false);
+    slot.known.resize(classes_.size(), false);
+    slot.byClass.resize(classes_.size());
+    slot.generation = methodsGeneration_;
+  }
+  const size_t id = cls.id();
+  if (!slot.known[id]) {
+    slot.byClass[id] = resolve(cls, slot.signature);
+    slot.known[id] = true;
+  }
+  return slot.byClass[id];
+}
+
+bool Vm::registerMethodSlot(int16_t* slot, const char* className, const char* signature) {
+  ++slotRegistrations_;
+  if (!slot || !className || !signature) return false;
+  const ClassDef* cls = findClass(className);
+  if (!cls || !resolve(*cls, signature).found()) return false;
+  for (size_t i = 0; i < slots_.size(); ++i) {
+    if (slots_[i]->cls == cls && slots_[i]->signature == signature) {
+      *slot = static_cast<int16_t>(i);
+      return true;
+    }
+  }
+  if (slots_.size() > static_cast<size_t>(std::numeric_limits<int16_t>::max())) return false;
+  const Descriptor d = parseDescriptor(signature);  // well formed: a method was found under it
+  size_t refSlots = 1;
+  size_t primSlots = 0;
+  for (Kind k : d.parameters) ++(k == Kind::Ref ? refSlots : primSlots);
+  slots_.push_back(
+      std::make_unique<MethodSlot>(MethodSlot{cls, signature, d, refSlots, primSlots, {}, {}, 0}));
+  *slot = static_cast<int16_t>(slots_.size() - 1);
+  return true;
+}
+
+MethodSlot* Vm::methodForSlot(int16_t slot) {
+  if (slot < 0 || static_cast<size_t>(slot) >= slots_.size()) return nullptr;
+  return slots_[static_cast<size_t>(slot)].get();
+}
+
+// The receiver was pushed as a reference or as its field storage; the word before the storage
+// holds the reference. Anything else is no receiver.
+jref Vm::receiverOf(jslot pushed) const {
+  if (pushed == 0) return 0;
+  if (objects_.count(pushed)) return pushed;
+  std::byte* const body = pointer(pushed);
+  if (!arena_.contains(body - 4, 4)) return 0;
+  const jref r = readWord(body - 4);
+  return objects_.count(r) && storage(r) == body ? r : 0;
+}
+
+void Vm::runManaged(MethodSlot* slot, bool dispatchOnReceiver) {
+  if (!slot) return;  // an unregistered slot runs nothing; the caller's pushes stay
+  const size_t refs = slot->refSlots;
+  const size_t prims = slot->primSlots;
+  if (static_cast<size_t>(refStackTop() - psp) < refs ||
+      static_cast<size_t>(primStackTop() - npsp) < prims) {
+    reportFault("an upcall of " + slot->signature + " found fewer slots pushed than it takes");
+    return;
+  }
+  jslot* const refFrame = psp + refs;
+  jslot* const primFrame = npsp + prims;
+  const jref self = receiverOf(refFrame[-1]);
+  refFrame[-1] = self;  // natives read their receiver as a reference
+  const bool refResult = slot->descriptor.result == Kind::Ref;
+  const auto runNothing = [&] {
+    psp = refFrame;
+    npsp = primFrame;
+    if (refResult) *--psp = 0;
+  };
+
+  const ClassDef* const receiverClass = self ? &classOf(self) : nullptr;
+  if (!receiverClass || !receiverClass->isSubclassOf(*slot->cls)) return runNothing();
+  if (nestingRefused_ || upcallDepth_ >= kMaxUpcallDepth) {
+    if (!nestingRefused_)
+      reportFault("upcalls nested deeper than " + std::to_string(kMaxUpcallDepth) + " (at " +
+                  slot->signature + " on a " + receiverClass->name() +
+                  "; does an object hold itself?): refused");
+    nestingRefused_ = true;
+    return runNothing();
+  }
+  const ResolvedMethod target =
+      resolveCached(*slot, dispatchOnReceiver ? *receiverClass : *slot->cls);
+  if (!target.found()) return runNothing();
+
+  if (upcallObserver) {
+    int32_t args[Frame::kMaxArgs] = {};
+    size_t n = 0;
+    for (Kind k : slot->descriptor.parameters)
+      if (k != Kind::Ref && n < Frame::kMaxArgs) {
+        args[n] = shownValue(k, primFrame[-1 - static_cast<std::ptrdiff_t>(n)]);
+        ++n;
+      }
+    upcallObserver(UpcallEvent{slot->cls->name(), slot->signature, self, dispatchOnReceiver,
+                               std::span<const int32_t>(args, n)});
+  }
+  if (relocateOnEveryCall) relocateAll();
+
+  ++upcallDepth_;
+  if (target.native != ResolvedMethod::kNoNative) {
+    runNativeUpcall(natives_[target.native], refs, prims);
+  } else {
+    Frame frame(*this, self);
+    for (size_t i = 0; i + 1 < refs && i < Frame::kMaxArgs; ++i)
+      frame.refs[i] = refFrame[-2 - static_cast<std::ptrdiff_t>(i)];
+    for (size_t i = 0; i < prims && i < Frame::kMaxArgs; ++i)
+      frame.prims[i] = primFrame[-1 - static_cast<std::ptrdiff_t>(i)];
+    frame.refCount = refs - 1;
+    frame.primCount = prims;
+    psp = refFrame;
+    npsp = primFrame;
+    try {
+      target.managed->body(frame);
+    } catch (const std::exception& e) {
+      reportFault(target.managed->cls->name() + "." + slot->signature + " failed: " + e.what());
+    }
+    if (psp != refFrame || npsp != primFrame) {
+      reportFault(target.managed->cls->name() + "." + slot->signature +
+                  " left the stacks unbalanced");
+      psp = refFrame;
+      npsp = primFrame;
+    }
+    if (refResult) *--psp = frame.refResult;
+  }
+  --upcallDepth_;
+  // With no native to unwind through, report now; otherwise the outermost invoke does.
+  if (upcallDepth_ == 0 && invokeDepth_ == 0) throwPendingFault();
+}
+
+// Runs a module native on the receiver and arguments already pushed, as invoke runs one.
+void Vm::runNativeUpcall(const NativeMethod& method, size_t refSlots, size_t primSlots) {
+  jslot* const savedPfp = pfp;
+  jslot* const savedNpfp = npfp;
+  jslot* const refFrame = psp + refSlots;
+  jslot* const primFrame = npsp + primSlots;
+  const Kind result = method.descriptor.result;
+  if (isPrimitive(result) && primSlots == 0) *--npsp = 0;
+  jslot* const refTop = psp;
+  jslot* const primTop = npsp;
+  pfp = refFrame;
+  npfp = primFrame;
+
+  ++invokeDepth_;
+  method.function();
+  --invokeDepth_;
+
+  const bool balanced = psp == refTop && npsp == primTop;
+  const jslot value = refFrame[-1];
+  pfp = savedPfp;
+  npfp = savedNpfp;
+  psp = refFrame;
+  npsp = primFrame;
+  if (!balanced)
+    reportFault(method.className + "." + method.signature + " left the stacks unbalanced");
+  if (relocateOnEveryCall) relocateAll();
+  if (result == Kind::Ref) *--psp = value;
+}
+
+void Vm::reportFault(const std::string& message) {
+  if (pendingFault_.empty()) pendingFault_ = message;
+}
+
+void Vm::throwPendingFault() {
+  nestingRefused_ = false;
+  if (pendingFault_.empty()) return;
+  const std::string message = std::move(pendingFault_);
+  pendingFault_.clear();
+  throw std::logic_error(message);
+}
+
+}  // namespace vm
