@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 
 #include "gx/ImageTable.h"
 #include "platform/DrawingService.h"
@@ -12,6 +13,17 @@ namespace gx {
 
 struct ClipArea {
   int32_t x1, y1, x2, y2;
+};
+
+// An inclusive box of surface pixels.
+struct PixelBox {
+  int32_t x1, y1, x2, y2;
+};
+
+// What a backend says about the pixels its drawing calls touched since it was last asked.
+struct Drawn {
+  bool measured = false;        // false: this backend does not know (the null backend)
+  std::optional<PixelBox> box;  // the pixels it could have touched, after clipping; none: nothing
 };
 
 class Backend {
@@ -80,6 +92,9 @@ class Backend {
   virtual stImageHandle createImage(int32_t layer, const POINTRECT* area, int32_t* status);
   virtual stImageHandle loadImage(const UniChar* path, int32_t* status);
   virtual void unloadImage(stImageHandle image);
+
+  // The pixels the drawing calls since the last takeDrawn() could have touched; starts afresh.
+  virtual Drawn takeDrawn() { return {}; }
 
  protected:
   // The clip area of each layer that has one; raster backends read it when drawing.

@@ -108,19 +108,19 @@ void strokePath(cairo_t* cr, const Pen& pen, bool open) {
   if (dashes.lengths.empty()) {
     cairo_set_line_cap(cr, open ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_BUTT);
     setColour(cr, pen.colour);
-    cairo_stroke(cr);
+    raster::stroke(cr);
     return;
   }
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   if (dashes.gapsInBackColour && hasColour(pen.backColour)) {
     setColour(cr, pen.backColour);
-    cairo_stroke_preserve(cr);
+    raster::strokePreserve(cr);
   }
   std::vector<double> scaled = dashes.lengths;
   for (double& length : scaled) length *= pen.width;
   cairo_set_dash(cr, scaled.data(), static_cast<int>(scaled.size()), 0);
   setColour(cr, pen.colour);
-  cairo_stroke(cr);
+  raster::stroke(cr);
   cairo_set_dash(cr, nullptr, 0, 0);
 }
 
@@ -157,7 +157,7 @@ void fillArrow(cairo_t* cr, Point tip, double ux, double uy, const Pen& pen) {
   cairo_line_to(cr, clampCoordinate(bx + uy * half), clampCoordinate(by - ux * half));
   cairo_close_path(cr);
   setColour(cr, pen.colour);
-  cairo_fill(cr);
+  raster::fill(cr);
 }
 
 // Draws an open line through `pts`; `curved` reads them as cubic segments sharing end points.
@@ -326,6 +326,12 @@ int RasterBackend::layers() const { return static_cast<int>(impl_->surfaces.size
 int RasterBackend::currentLayer() const { return impl_->current; }
 bool RasterBackend::clipFillAnimation() const { return impl_->fillAnimation; }
 
+Drawn RasterBackend::takeDrawn() {
+  Drawn drawn{true, impl_->drawn};
+  impl_->drawn.reset();
+  return drawn;
+}
+
 namespace {
 
 uint32_t readPixel(cairo_surface_t* surface, int x, int y) {
@@ -403,6 +409,7 @@ cairo_t* RasterBackend::begin(int32_t layer) const {
     if (clip.right <= clip.left || clip.bottom <= clip.top) return nullptr;
   }
   cairo_t* cr = cairo_create(impl_->surfaces[layer]);
+  raster::tieDrawnBox(cr, &impl_->drawn);
   cairo_rectangle(cr, clip.left, clip.top, clip.width(), clip.height());
   cairo_clip(cr);
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
@@ -508,7 +515,7 @@ void RasterBackend::drawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2
       cairo_rectangle(cr, box.left, box.top, box.width(), box.height());
     }
     setColour(cr, color);
-    cairo_fill(cr);
+    raster::fill(cr);
     return;
   }
   const double inset = w / 2;
@@ -534,7 +541,7 @@ void RasterBackend::fillRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2
   } else {
     cairo_rectangle(cr, box.left, box.top, box.width(), box.height());
   }
-  if (setFillSource(cr, fillPattern, fillColor, backColor)) cairo_fill(cr);
+  if (setFillSource(cr, fillPattern, fillColor, backColor)) raster::fill(cr);
 }
 
 // ---- Ellipses, arcs and pies ------------------------------------------------------------------
@@ -551,7 +558,7 @@ void RasterBackend::drawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
   if (inset * 2 >= std::min(e.rx, e.ry) * 2) {
     ellipsePath(cr, e.cx, e.cy, e.rx, e.ry);
     setColour(cr, color);
-    cairo_fill(cr);
+    raster::fill(cr);
     return;
   }
   ellipsePath(cr, e.cx, e.cy, e.rx - inset, e.ry - inset);
@@ -566,7 +573,7 @@ void RasterBackend::fillEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_GRAY);
   const Ellipse e = ellipseOf(boxOf(x1, y1, x2, y2));
   ellipsePath(cr, e.cx, e.cy, e.rx, e.ry);
-  if (setFillSource(cr, fillPattern, fillColor, backColor)) cairo_fill(cr);
+  if (setFillSource(cr, fillPattern, fillColor, backColor)) raster::fill(cr);
 }
 
 void RasterBackend::drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int32_t color,
@@ -596,7 +603,7 @@ void RasterBackend::pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE
   const Ellipse e = ellipseOf(boxOf(ellipse.x1, ellipse.y1, ellipse.x2, ellipse.y2));
   sectorPath(cr, e, e.rx, e.ry, ends, arcFlag, true);
   if (setFillSource(cr, attributes.fillPattern, colors.fillColor, colors.backColor)) {
-    cairo_fill(cr);
+    raster::fill(cr);
   }
   cairo_new_path(cr);
   const Pen pen{colors.lineColor, colors.backColor, attributes.lineStyle,
@@ -637,11 +644,11 @@ void RasterBackend::fillPolygon(int32_t count, const APOINT* points, int32_t fil
   if (!setFillSource(cr, fillPattern, fillColor, backColor)) return;
   // The fill also covers the pixels its edges run through, as a rectangle's inclusive corners
   // do, so that a triangle reaches its corner pixels and shapes that share an edge meet.
-  cairo_fill_preserve(cr);
+  raster::fillPreserve(cr);
   cairo_set_line_width(cr, 1);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-  cairo_stroke(cr);
+  raster::stroke(cr);
 }
 
 void RasterBackend::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,

@@ -43,6 +43,13 @@ class RasterBackend : public Backend {
   // The folder relative image paths are resolved against (zelmo-panel: the screen file's);
   // empty, the default, leaves them to the working directory.
   void setImageFolder(const std::string& folder);
+  // Premultiplied 0xAARRGGBB pixels row by row, of one layer or of all layers composited (-1).
+  void copyPixels(std::vector<uint32_t>& out, int layer = -1) const;
+  // The same for an inclusive area, which must lie on the surface.
+  void copyPixels(std::vector<uint32_t>& out, int layer, const PixelBox& area) const;
+  // The PNG bytes of an inclusive area of all layers composited, cut to the surface (empty when
+  // nothing of it is left).
+  std::string compositePng(const PixelBox& area) const;
   // True while a fill-level clip sequence is open (osGXsetClipFillAnimation(1) seen last).
   bool clipFillAnimation() const;
   // One message for each distinct path text that did not parse (and so drew nothing), in the
@@ -111,6 +118,7 @@ class RasterBackend : public Backend {
   stImageHandle createImage(int32_t layer, const POINTRECT* area, int32_t* status) override;
   stImageHandle loadImage(const UniChar* path, int32_t* status) override;
   void unloadImage(stImageHandle image) override;
+  Drawn takeDrawn() override;
 
  private:
   struct Impl;

@@ -122,7 +122,8 @@ void RasterBackend::image(int32_t layer, APOINT position, uint16_t width, uint16
   // Enlarged pixels stay sharp squares; reduced images are smoothed.
   cairo_pattern_set_filter(cairo_get_source(cr),
                            scaleX >= 1 && scaleY >= 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
-  cairo_paint(cr);
+  // A smoothed reduction may bleed half a source pixel past the image's own area.
+  raster::paintWithin(cr, raster::Box{-0.5, -0.5, imageW + 0.5, imageH + 0.5});
   cairo_destroy(cr);
 }
 

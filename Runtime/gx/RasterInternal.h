@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -38,6 +39,20 @@ Box boxOf(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
 // Makes `pattern` in `colour` on `backColour` the source; false when the fill draws nothing.
 bool setFillSource(cairo_t* cr, unsigned pattern, int32_t colour, int32_t backColour);
+
+// Every operation that changes pixels goes through these: each adds the pixels it can touch (its
+// extents, cut to the context's clip and surface) to the box that begin() tied the context to, so
+// that a call's reported bounds come from the very geometry it drew. A context tied to no box
+// draws the same, unmeasured.
+void tieDrawnBox(cairo_t* cr, std::optional<PixelBox>* box);
+void fill(cairo_t* cr);
+void fillPreserve(cairo_t* cr);
+void stroke(cairo_t* cr);
+void strokePreserve(cairo_t* cr);
+// Paints the source over the user-space box (an image's own area) and nowhere else it matters.
+void paintWithin(cairo_t* cr, const Box& area);
+// Shows UTF-8 text at the current point.
+void showText(cairo_t* cr, const char* utf8);
 
 // One loaded font: a face resolved through fontconfig and the pixel size it is drawn at.
 struct LoadedFont {
@@ -90,6 +105,7 @@ struct RasterBackend::Impl {
   ImageTable<raster::StoredImage> images;
   std::string imageFolder;  // what relative image paths are resolved against; empty: the
                             // working directory
+  std::optional<PixelBox> drawn;  // what the calls since the last takeDrawn() could touch
   std::vector<std::string> pathErrors;
   std::set<std::string> reportedPaths;
 };

@@ -78,7 +78,7 @@ void RasterBackend::fillPath(int32_t translateX, int32_t translateY, int32_t sca
   trace(cr, segments, DeviceTransform::of(translateX, translateY, scaleX, scaleY));
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
   raster::setColour(cr, fillColor);
-  cairo_fill(cr);
+  raster::fill(cr);
   cairo_destroy(cr);
 }
 
@@ -96,7 +96,7 @@ void RasterBackend::drawPath(int32_t translateX, int32_t translateY, int32_t sca
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   raster::setColour(cr, color);
-  cairo_stroke(cr);
+  raster::stroke(cr);
   cairo_destroy(cr);
 }
 

@@ -464,7 +464,7 @@ void RasterBackend::drawText(int32_t layer, const raster::TextJob& job) {
   if (hasColour(job.backColour)) {
     cairo_rectangle(cr, box.left, box.top, box.width(), box.height());
     raster::setColour(cr, job.backColour);
-    cairo_fill(cr);
+    raster::fill(cr);
   }
   if (!hasColour(job.textColour) || !job.chars || job.count <= 0) return;
 
@@ -483,7 +483,7 @@ void RasterBackend::drawText(int32_t layer, const raster::TextJob& job) {
       if (!scaled.ok()) continue;
       cairo_set_scaled_font(cr, scaled.get());
       cairo_move_to(cr, raster::clampCoordinate(x), raster::clampCoordinate(baseline));
-      cairo_show_text(cr, run.utf8.c_str());
+      raster::showText(cr, run.utf8.c_str());
       x += run.advance;
     }
   };

@@ -62,7 +62,22 @@ Recorder::Recorder(Backend* next) : next_(next ? *next : ownNull_) {}
 
 Json& Recorder::record(const char* fn) {
   calls_.push_back(Json{{"fn", fn}});
+  if (stampCalls_) calls_.back()["call"] = call_ ? Json(*call_) : Json(nullptr);
   return calls_.back();
+}
+
+void Recorder::setCall(std::optional<size_t> index) {
+  stampCalls_ = true;
+  call_ = index;
+}
+
+void Recorder::drawn() {
+  const Drawn drawn = next_.takeDrawn();
+  if (!drawn.measured) return;
+  Json& call = calls_.back();  // the backend records nothing, so this is the call's line
+  const std::optional<PixelBox>& b = drawn.box;
+  call["bounds"] = b ? Json{{"x1", b->x1}, {"y1", b->y1}, {"x2", b->x2}, {"y2", b->y2}} : Json();
+  if (afterDrawing_) afterDrawing_(call);
 }
 
 std::string Recorder::describe(const Json& call) {
@@ -70,7 +85,7 @@ std::string Recorder::describe(const Json& call) {
   out += '(';
   bool first = true;
   for (const auto& [key, value] : call.items()) {
-    if (key == "fn") continue;
+    if (key == "fn" || key == "call" || key == "bounds") continue;
     if (!first) out += ',';
     first = false;
     appendCompact(out, value);
@@ -93,6 +108,7 @@ void Recorder::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t
   c["lineStyle"] = lineStyle, c["color"] = colour(color), c["backColor"] = colour(backColor);
   c["lineEnd"] = lineEnd;
   next_.drawLine(x1, y1, x2, y2, lineWidth, lineStyle, color, backColor, lineEnd);
+  drawn();
 }
 
 void Recorder::drawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t lineWidth,
@@ -104,6 +120,7 @@ void Recorder::drawRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int
   c["rounded"] = rounded, c["radiusX"] = radiusX, c["radiusY"] = radiusY;
   next_.drawRectangle(x1, y1, x2, y2, lineWidth, lineStyle, color, backColor, rounded, radiusX,
                       radiusY);
+  drawn();
 }
 
 void Recorder::fillRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t lineWidth,
@@ -116,6 +133,7 @@ void Recorder::fillRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int
   c["radiusY"] = radiusY;
   next_.fillRectangle(x1, y1, x2, y2, lineWidth, fillColor, fillPattern, backColor, rounded,
                       radiusX, radiusY);
+  drawn();
 }
 
 void Recorder::drawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color,
@@ -124,6 +142,7 @@ void Recorder::drawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32
   c["x1"] = x1, c["y1"] = y1, c["x2"] = x2, c["y2"] = y2, c["color"] = colour(color);
   c["lineStyle"] = lineStyle, c["lineWidth"] = lineWidth, c["backColor"] = colour(backColor);
   next_.drawEllipse(x1, y1, x2, y2, color, lineStyle, lineWidth, backColor);
+  drawn();
 }
 
 void Recorder::fillEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t fillColor,
@@ -132,6 +151,7 @@ void Recorder::fillEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32
   c["x1"] = x1, c["y1"] = y1, c["x2"] = x2, c["y2"] = y2, c["fillColor"] = colour(fillColor);
   c["fillPattern"] = fillPattern, c["backColor"] = colour(backColor);
   next_.fillEllipse(x1, y1, x2, y2, fillColor, fillPattern, backColor);
+  drawn();
 }
 
 void Recorder::drawPolygon(int32_t count, const APOINT* list, uint16_t lineWidth, int32_t color,
@@ -140,6 +160,7 @@ void Recorder::drawPolygon(int32_t count, const APOINT* list, uint16_t lineWidth
   c["count"] = count, c["points"] = points(count, list), c["lineWidth"] = lineWidth;
   c["color"] = colour(color), c["backColor"] = colour(backColor), c["lineStyle"] = lineStyle;
   next_.drawPolygon(count, list, lineWidth, color, backColor, lineStyle);
+  drawn();
 }
 
 void Recorder::fillPolygon(int32_t count, const APOINT* list, int32_t fillColor, int32_t backColor,
@@ -148,6 +169,7 @@ void Recorder::fillPolygon(int32_t count, const APOINT* list, int32_t fillColor,
   c["count"] = count, c["points"] = points(count, list), c["fillColor"] = colour(fillColor);
   c["backColor"] = colour(backColor), c["fillPattern"] = fillPattern, c["fillFlag"] = fillFlag;
   next_.fillPolygon(count, list, fillColor, backColor, fillPattern, fillFlag);
+  drawn();
 }
 
 void Recorder::drawPolyline(int32_t count, const APOINT* list, uint16_t lineWidth,
@@ -157,6 +179,7 @@ void Recorder::drawPolyline(int32_t count, const APOINT* list, uint16_t lineWidt
   c["lineStyle"] = lineStyle, c["color"] = colour(color), c["backColor"] = colour(backColor);
   c["lineEnd"] = lineEnd;
   next_.drawPolyline(count, list, lineWidth, lineStyle, color, backColor, lineEnd);
+  drawn();
 }
 
 void Recorder::drawBezierLine(int32_t count, const APOINT* list, int32_t lineWidth,
@@ -167,6 +190,7 @@ void Recorder::drawBezierLine(int32_t count, const APOINT* list, int32_t lineWid
   c["lineStyle"] = lineStyle, c["color"] = colour(color), c["backColor"] = colour(backColor);
   c["lineEnd"] = lineEnd;
   next_.drawBezierLine(count, list, lineWidth, lineStyle, color, backColor, lineEnd);
+  drawn();
 }
 
 void Recorder::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
@@ -176,6 +200,7 @@ void Recorder::fillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int3
   c["fillColor"] = colour(fillColor), c["backColor"] = colour(backColor);
   c["fillPattern"] = fillPattern;
   next_.fillTriangle(x1, y1, x2, y2, x3, y3, fillColor, backColor, fillPattern);
+  drawn();
 }
 
 void Recorder::drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
@@ -186,6 +211,7 @@ void Recorder::drawTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int3
   c["color"] = colour(color), c["backColor"] = colour(backColor), c["lineStyle"] = lineStyle;
   c["lineWidth"] = lineWidth;
   next_.drawTriangle(x1, y1, x2, y2, x3, y3, color, backColor, lineStyle, lineWidth);
+  drawn();
 }
 
 void Recorder::drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int32_t color,
@@ -194,8 +220,9 @@ void Recorder::drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int32_t 
   Json& c = record("osGXdrawArc");
   c["ellipse"] = rect(ellipse), c["ends"] = line(ends), c["color"] = colour(color);
   c["backColor"] = colour(backColor), c["lineStyle"] = lineStyle, c["lineWidth"] = lineWidth;
-  c["bounds"] = rect(bounds), c["arcFlag"] = arcFlag;
+  c["arcBounds"] = rect(bounds), c["arcFlag"] = arcFlag;
   next_.drawArc(ellipse, ends, color, backColor, lineStyle, lineWidth, bounds, arcFlag);
+  drawn();
 }
 
 void Recorder::pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE& ends,
@@ -210,8 +237,9 @@ void Recorder::pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE& end
                          {"lineStyle", attributes.lineStyle},
                          {"fillPattern", attributes.fillPattern},
                          {"fourth", attributes.fourth}};
-  c["bounds"] = rect(bounds), c["arcFlag"] = arcFlag;
+  c["arcBounds"] = rect(bounds), c["arcFlag"] = arcFlag;
   next_.pie(layer, ellipse, ends, colors, attributes, bounds, arcFlag);
+  drawn();
 }
 
 void Recorder::getLineBoundingRect(APOINT from, APOINT to, uint8_t lineWidth, POINTRECT* out) {
@@ -252,6 +280,7 @@ void Recorder::fillPath(int32_t translateX, int32_t translateY, int32_t scaleX, 
   c["scaleY"] = scaleY, c["chars"] = core::utf8FromUtf16(chars, count), c["count"] = count;
   c["fillColor"] = colour(fillColor);
   next_.fillPath(translateX, translateY, scaleX, scaleY, chars, count, fillColor);
+  drawn();
 }
 
 void Recorder::drawPath(int32_t translateX, int32_t translateY, int32_t scaleX, int32_t scaleY,
@@ -261,6 +290,7 @@ void Recorder::drawPath(int32_t translateX, int32_t translateY, int32_t scaleX, 
   c["scaleY"] = scaleY, c["chars"] = core::utf8FromUtf16(chars, count), c["count"] = count;
   c["color"] = colour(color), c["lineWidth"] = lineWidth;
   next_.drawPath(translateX, translateY, scaleX, scaleY, chars, count, color, lineWidth);
+  drawn();
 }
 
 uint32_t Recorder::loadFont(const UniChar* name, uint8_t option2, uint8_t option3,
@@ -295,6 +325,7 @@ void Recorder::text(int32_t layer, const POINTRECT& r, const TEXTCOL& colors,
   c["attributes"] = textAttributes(attributes), c["font"] = font;
   c["chars"] = core::utf8FromUtf16(chars, count), c["count"] = count, c["textFlag"] = textFlag;
   next_.text(layer, r, colors, attributes, font, chars, count, textFlag);
+  drawn();
 }
 
 void Recorder::simpleText(int32_t layer, const POINTRECT& r, uint32_t font, const UniChar* chars,
@@ -305,6 +336,7 @@ void Recorder::simpleText(int32_t layer, const POINTRECT& r, uint32_t font, cons
   c["chars"] = core::utf8FromUtf16(chars, count), c["colors"] = textColours(colors);
   c["simpleOption1"] = simpleOption1, c["simpleOption2"] = simpleOption2, c["count"] = count;
   next_.simpleText(layer, r, font, chars, colors, simpleOption1, simpleOption2, count);
+  drawn();
 }
 
 void Recorder::scrollMarquee(int32_t layer, const POINTRECT& r, const TEXTCOL& colors,
@@ -316,6 +348,7 @@ void Recorder::scrollMarquee(int32_t layer, const POINTRECT& r, const TEXTCOL& c
   c["chars"] = core::utf8FromUtf16(chars, count), c["count"] = count, c["textFlag"] = textFlag;
   c["marqueeParam"] = marqueeParam;
   next_.scrollMarquee(layer, r, colors, attributes, font, chars, count, textFlag, marqueeParam);
+  drawn();
 }
 
 void Recorder::image(int32_t layer, APOINT position, uint16_t width, uint16_t height,
@@ -325,6 +358,7 @@ void Recorder::image(int32_t layer, APOINT position, uint16_t width, uint16_t he
   c["width"] = width, c["height"] = height, c["image"] = handle, c["imageOption"] = imageOption;
   c["flag"] = flag;
   next_.image(layer, position, width, height, handle, imageOption, flag);
+  drawn();
 }
 
 stImageHandle Recorder::createImage(int32_t layer, const POINTRECT* area, int32_t* status) {

@@ -2,7 +2,9 @@
 // backend (the null one by default). Tests assert on the log; zelmo-panel writes it as --trace.
 #pragma once
 
+#include <functional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,18 @@ class Recorder : public Backend {
   void clear() { calls_.clear(); }
   // Compact forms for assertions, e.g. "osGXsetClipArea(0,0,9,9,0)"; records as {..}.
   std::vector<std::string> lines() const;
+  // The compact form leaves out the "call" and "bounds" keys, which describe the run, not the call.
   static std::string describe(const Json& call);
+
+  // From now on every line gets "call": the index of the screen call that made it (null outside
+  // any). Drawing lines get "bounds" whenever the next backend measures what it draws.
+  void setCall(std::optional<size_t> index);
+  bool stampsCalls() const { return stampCalls_; }
+  std::optional<size_t> call() const { return call_; }
+  // Sees each drawing line once its call has drawn and its bounds are known.
+  void afterDrawing(std::function<void(const Json&)> observer) {
+    afterDrawing_ = std::move(observer);
+  }
 
   void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t lineWidth,
                 uint16_t lineStyle, int32_t color, int32_t backColor, uint8_t lineEnd) override;
@@ -84,9 +97,13 @@ class Recorder : public Backend {
 
  private:
   Json& record(const char* fn);
+  void drawn();      // adds the bounds to the drawing line just forwarded
   Backend ownNull_;  // a null service of its own, so recorders never share clip state
   Backend& next_;
   std::vector<Json> calls_;
+  bool stampCalls_ = false;
+  std::optional<size_t> call_;
+  std::function<void(const Json&)> afterDrawing_;
 };
 
 }  // namespace gx

@@ -30,6 +30,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
       options.output = valueOf(args, i);
     } else if (arg == "--trace") {
       options.trace = valueOf(args, i);
+    } else if (arg == "--report") {
+      options.report = valueOf(args, i);
     } else if (arg == "--module") {
       options.module = valueOf(args, i);
     } else if (arg == "--config") {
@@ -57,8 +59,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string usageText() {
-  return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--module PATH]\n"
-         "                   [--config FILE]\n"
+  return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--report REPORT.html]\n"
+         "                   [--module PATH] [--config FILE]\n"
          "                   [--compare REFERENCE.png [--tolerance N]]\n"
          "       zelmo-panel --list-natives [--module PATH]\n"
          "\n"
@@ -69,6 +71,8 @@ std::string usageText() {
          "  -o, --output PATH  the PNG to write\n"
          "  --trace PATH       also write every drawing-service call and upcall as one JSON\n"
          "                     object per line\n"
+         "  --report PATH      also write a page that shows which call drew which pixel, step\n"
+         "                     by step (one HTML file, opens in a browser from disk)\n"
          "  --module PATH      load this module instead of the one beside the program\n"
          "  --config FILE      the configuration store the core services read and write (an\n"
          "                     INI file, created if missing; without the option, an empty\n"

@@ -12,6 +12,7 @@ struct Options {
   std::string screen;     // the screen file to render
   std::string output;     // -o: the PNG to write
   std::string trace;      // --trace: JSON Lines of drawing-service calls, or empty
+  std::string report;     // --report: the HTML page of the run, or empty
   std::string module;     // --module: the module to load, or empty for the one beside us
   std::string compare;    // --compare: a reference PNG the output must match, or empty
   int64_t tolerance = 0;  // --tolerance: how many pixels may differ from the reference

@@ -16,6 +16,7 @@
 #include "panel/CommandLine.h"
 #include "panel/Compare.h"
 #include "panel/ConfigScope.h"
+#include "panel/Report.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
@@ -89,6 +90,14 @@ void compareWithReference(const panel::Options& options) {
   throw Stop{kDiffersFromReference, message + "; the differences are marked in " + diffPath};
 }
 
+void writeReport(const std::string& path, const panel::Report& report,
+                 const panel::UpcallTrace& upcalls) {
+  std::ofstream out(path, std::ios::binary);
+  out << report.page(upcalls.upcalls());
+  out.flush();
+  if (!out) throw Stop{kNotWritten, "cannot write the report " + path};
+}
+
 void render(const panel::Options& options, const std::string& modulePath) {
   const panel::Screen screen = panel::readScreen(options.screen);
   LoadedModule loaded(modulePath);
@@ -97,7 +106,23 @@ void render(const panel::Options& options, const std::string& modulePath) {
   raster.setImageFolder(std::filesystem::absolute(options.screen).parent_path().string());
   gx::Recorder recorder(&raster);
   const bool tracing = !options.trace.empty();
-  ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);
+  const bool reporting = !options.report.empty();
+  ServiceScope service(tracing || reporting ? static_cast<gx::Backend*>(&recorder) : &raster);
+  std::optional<panel::Report> report;
+  if (reporting)
+    report.emplace(raster, recorder, screen, std::filesystem::path(options.screen).filename());
+
+  // Every trace line names the screen call that caused it.
+  panel::CallHooks hooks;
+  hooks.before = [&](size_t index) {
+    recorder.setCall(index);
+    if (report) report->beforeCall(index);
+  };
+  hooks.after = [&](size_t index) {
+    if (report) report->afterCall(index);
+    recorder.setCall(std::nullopt);
+  };
+  recorder.setCall(std::nullopt);
 
   const panel::ConfigScope config(options.config);
   std::vector<std::u16string> languages;
@@ -107,11 +132,11 @@ void render(const panel::Options& options, const std::string& modulePath) {
 
   panel::Bindings names;
   std::optional<panel::UpcallTrace> upcalls;
-  if (tracing) upcalls.emplace(loaded.vm, recorder, names);
+  if (tracing || reporting) upcalls.emplace(loaded.vm, recorder, names);
   panel::at(options.screen, [&] {
     panel::buildObjects(loaded.vm, screen.objects, names);
     panel::applyStatics(loaded.vm, screen.statics, names);
-    panel::runCalls(loaded.vm, screen.calls, names);
+    panel::runCalls(loaded.vm, screen.calls, names, {}, hooks);
   });
   // A path text that does not parse draws nothing and is reported; the run still succeeds.
   for (const std::string& message : raster.pathErrors())
@@ -121,6 +146,7 @@ void render(const panel::Options& options, const std::string& modulePath) {
   if (!raster.writePng(options.output, &error))
     throw Stop{kNotWritten, "cannot write " + options.output + ": " + error};
   if (tracing) writeTrace(options.trace, *upcalls);
+  if (report) writeReport(options.report, *report, *upcalls);
   if (!options.compare.empty()) compareWithReference(options);
 }
 

@@ -151,6 +151,11 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObse
 void runCalls(vm::Vm& vm, const Json& calls, Bindings& names) { runCalls(vm, calls, names, {}); }
 
 void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe) {
+  runCalls(vm, calls, names, observe, {});
+}
+
+void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe,
+              const CallHooks& hooks) {
   for (size_t i = 0; i < calls.size(); ++i) {
     std::string place = "calls[" + std::to_string(i) + "]";
     const Json& call = calls[i];
@@ -163,11 +168,13 @@ void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationOb
       place += ' ';
       place += signature->get<std::string>();
     }
+    if (hooks.before) hooks.before(i);
     try {
       at(place, [&] { runCall(vm, call, names, observe); });
     } catch (const NativeFailure& e) {
       throw NativeFailure(place + ": " + e.what());
     }
+    if (hooks.after) hooks.after(i);
   }
 }
 

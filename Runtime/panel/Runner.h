@@ -18,6 +18,15 @@ using InvocationObserver =
     std::function<void(const vm::NativeMethod&, std::optional<jref>, std::span<const vm::Arg>)>;
 void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe);
 
+// Told with its index in the screen's calls before and after each call runs (the report and the
+// trace name the call that caused each drawing-service call).
+struct CallHooks {
+  std::function<void(size_t)> before;
+  std::function<void(size_t)> after;
+};
+void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe,
+              const CallHooks& hooks);
+
 struct NativeFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };

@@ -9,11 +9,13 @@ UpcallTrace::UpcallTrace(vm::Vm& vm, const gx::Recorder& recorder, const Binding
     if (on.empty()) on = "<" + vm_.classOf(e.receiver).name() + ">";
     Json args = Json::array();
     for (const int32_t a : e.args) args.push_back(a);
-    upcalls_.emplace_back(recorder_.calls().size(), Json{{"upcall", e.signature},
-                                                         {"class", e.className},
-                                                         {"on", on},
-                                                         {"virtual", e.isVirtual},
-                                                         {"args", args}});
+    Json line{{"upcall", e.signature}};
+    // Named after the screen call it ran in, as the drawing lines are.
+    if (recorder_.stampsCalls())
+      line["call"] = recorder_.call() ? Json(*recorder_.call()) : Json(nullptr);
+    line["class"] = e.className, line["on"] = on, line["virtual"] = e.isVirtual;
+    line["args"] = std::move(args);
+    upcalls_.emplace_back(recorder_.calls().size(), std::move(line));
   };
 }
 

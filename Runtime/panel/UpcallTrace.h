@@ -21,6 +21,8 @@ class UpcallTrace {
 
   // Every recorded drawing call and upcall, in order, one JSON object per line.
   void write(std::ostream& out) const;
+  // Each upcall line with the number of drawing calls recorded before it.
+  const std::vector<std::pair<size_t, Json>>& upcalls() const { return upcalls_; }
 
  private:
   vm::Vm& vm_;

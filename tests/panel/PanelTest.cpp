@@ -258,9 +258,10 @@ TEST(PanelCalls, ResultsFeedLaterCalls) {
   std::vector<std::string> clips;
   for (const Json& call : traceOf(run.trace))
     if (call["fn"] == "osGXsetClipArea") clips.push_back(call.dump());
-  EXPECT_EQ(clips, (std::vector<std::string>{
-                       R"({"fn":"osGXsetClipArea","x1":2,"y1":3,"x2":11,"y2":12,"layer":0})",
-                       R"({"fn":"osGXsetClipArea","x1":1,"y1":0,"x2":5,"y2":4,"layer":1})"}));
+  EXPECT_EQ(clips,
+            (std::vector<std::string>{
+                R"({"fn":"osGXsetClipArea","call":0,"x1":2,"y1":3,"x2":11,"y2":12,"layer":0})",
+                R"({"fn":"osGXsetClipArea","call":3,"x1":1,"y1":0,"x2":5,"y2":4,"layer":1})"}));
 }
 
 // Colours, "none", signed bytes and inline arrays reach the natives as the managed side
@@ -280,14 +281,14 @@ TEST(PanelCalls, ValuesFollowTheScreenConventions) {
   EXPECT_EQ(
       lines,
       (std::vector<std::string>{
-          R"({"fn":"osGXdrawRectangle","x1":1,"y1":2,"x2":3,"y2":5,"lineWidth":2,"lineStyle":3,)"
-          R"("color":2147483648,"backColor":1193046,"rounded":0,"radiusX":0,"radiusY":0})",
-          R"({"fn":"osGXdrawLine","x1":0,"y1":0,"x2":9,"y2":9,"lineWidth":1,"lineStyle":65535,)"
-          R"("color":255,"backColor":4294967295,"lineEnd":0})",
-          R"({"fn":"osGXfillPolygon","count":3,"points":[[1,1],[8,1],[4,6]],"fillColor":16711680,)"
-          R"("backColor":2147483648,"fillPattern":1,"fillFlag":true})",
-          R"({"fn":"osGXdrawPolygon","count":3,"points":[[1,1],[8,1],[4,6]],"lineWidth":1,)"
-          R"("color":65280,"backColor":2147483648,"lineStyle":1})"}));
+          R"({"fn":"osGXdrawRectangle","call":0,"x1":1,"y1":2,"x2":3,"y2":5,"lineWidth":2,"lineStyle":3,)"
+          R"("color":2147483648,"backColor":1193046,"rounded":0,"radiusX":0,"radiusY":0,"bounds":null})",
+          R"({"fn":"osGXdrawLine","call":1,"x1":0,"y1":0,"x2":9,"y2":9,"lineWidth":1,"lineStyle":65535,)"
+          R"("color":255,"backColor":4294967295,"lineEnd":0,"bounds":{"x1":0,"y1":0,"x2":10,"y2":10}})",
+          R"({"fn":"osGXfillPolygon","call":2,"count":3,"points":[[1,1],[8,1],[4,6]],"fillColor":16711680,)"
+          R"("backColor":2147483648,"fillPattern":1,"fillFlag":true,"bounds":{"x1":0,"y1":1,"x2":9,"y2":7}})",
+          R"({"fn":"osGXdrawPolygon","call":2,"count":3,"points":[[1,1],[8,1],[4,6]],"lineWidth":1,)"
+          R"("color":65280,"backColor":2147483648,"lineStyle":1,"bounds":{"x1":0,"y1":1,"x2":9,"y2":7}})"}));
 }
 
 // Naming the class instead of a receiver pushes no `this`: the native must see null, not the
@@ -398,9 +399,9 @@ TEST_F(PanelExample, RendersTheScreenAndTracesEveryDrawingCall) {
   ASSERT_FALSE(calls.empty());
   // The title bar comes first: corner and size become inclusive corners, colours unsigned.
   EXPECT_EQ(calls.front().dump(),
-            R"({"fn":"osGXfillRectangle","x1":0,"y1":0,"x2":799,"y2":43,"lineWidth":1,)"
+            R"({"fn":"osGXfillRectangle","call":0,"x1":0,"y1":0,"x2":799,"y2":43,"lineWidth":1,)"
             R"("fillColor":2046559,"fillPattern":1,"backColor":2046559,"rounded":0,)"
-            R"("radiusX":0,"radiusY":0})");
+            R"("radiusX":0,"radiusY":0,"bounds":{"x1":0,"y1":0,"x2":799,"y2":43}})");
   std::set<std::string> functions;
   std::vector<std::string> clips;
   for (const Json& call : calls) {
@@ -420,11 +421,12 @@ TEST_F(PanelExample, RendersTheScreenAndTracesEveryDrawingCall) {
         "osGXdrawTriangle", "osGXfillEllipse", "osGXdrawEllipse", "osGXsetClipArea",
         "osGXremoveClipArea"})
     EXPECT_TRUE(functions.count(fn)) << fn;
-  EXPECT_EQ(clips,
-            (std::vector<std::string>{
-                R"({"fn":"osGXsetClipArea","x1":50,"y1":187,"x2":169,"y2":329,"layer":0})",
-                R"({"fn":"osGXsetClipArea","x1":470,"y1":253,"x2":589,"y2":329,"layer":0})",
-                R"({"fn":"osGXsetClipArea","x1":673,"y1":251,"x2":776,"y2":348,"layer":0})"}));
+  EXPECT_EQ(
+      clips,
+      (std::vector<std::string>{
+          R"({"fn":"osGXsetClipArea","call":19,"x1":50,"y1":187,"x2":169,"y2":329,"layer":0})",
+          R"({"fn":"osGXsetClipArea","call":29,"x1":470,"y1":253,"x2":589,"y2":329,"layer":0})",
+          R"({"fn":"osGXsetClipArea","call":60,"x1":673,"y1":251,"x2":776,"y2":348,"layer":0})"}));
 }
 
 TEST_F(PanelExample, PixelsShowTheScreen) {

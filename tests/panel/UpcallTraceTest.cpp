@@ -70,6 +70,15 @@ TEST_F(UpcallTraceTest, TheReceiverIsNamedByTheFirstIdThatStillNamesIt) {
   EXPECT_EQ(names.idOf(tank), "");
 }
 
+// Once the panel names screen calls, an upcall line names the call it ran in, as drawing lines do.
+TEST_F(UpcallTraceTest, UpcallLinesNameTheScreenCallTheyRanIn) {
+  recorder.setCall(5);
+  driveUpcall(vm, kDraw, vm.newObject(kEllipse), 3, 0, 0);
+  ASSERT_EQ(trace.upcalls().size(), 1u);
+  EXPECT_EQ(trace.upcalls()[0].second["call"], 5);
+  EXPECT_EQ(recorder.calls().at(0)["call"], 5);
+}
+
 TEST_F(UpcallTraceTest, RegistrationsAndRefusedUpcallsWriteNothing) {
   driveUpcall(vm, kShift, vm.newObject(kEllipse), 1, 2);  // no such method: registration fails
   driveUpcall(vm, kDraw, 0, 1);                           // null receiver: no upcall

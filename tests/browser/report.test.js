@@ -1,0 +1,159 @@
+// Opens the report of the pump-station example in the installed Chromium, as a person would
+// from disk, and checks what it shows against the trace written by the same run.
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+import { chromium } from "playwright-core";
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const root = path.resolve(here, "../..");
+const panel = process.env.ZELMO_PANEL || path.join(root, "build/bin/zelmo-panel");
+const screenFile = path.join(root, "examples/screens/pump-station.json");
+const work = fs.mkdtempSync(path.join(os.tmpdir(), "zelmo-report-"));
+const reportFile = path.join(work, "report.html");
+const traceFile = path.join(work, "trace.jsonl");
+
+// The flags this machine's Chromium needs: no sandbox as root, and no background connections,
+// which the closed network would refuse.
+const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+  "--disable-background-networking", "--disable-component-update", "--disable-sync"];
+
+// The pixel and call the checks look at: call 47 fills the valve's hand wheel, a 25 x 5 box at
+// (408, 57) in #7B241C, over the process area that call 7 filled in #F4F6F8.
+const wheelCall = 47;
+const wheelBox = { x1: 408, y1: 57, x2: 432, y2: 61 };
+const pixel = { x: 410, y: 59 };
+
+let context, page, screen, trace;
+const consoleErrors = [];
+const measured = {};
+
+before(async () => {
+  execFileSync(panel, [screenFile, "-o", path.join(work, "out.png"), "--trace", traceFile,
+    "--report", reportFile]);
+  screen = JSON.parse(fs.readFileSync(screenFile, "utf8"));
+  trace = fs.readFileSync(traceFile, "utf8").trim().split("\n").map((l) => JSON.parse(l));
+  context = await chromium.launchPersistentContext(path.join(work, "profile"), {
+    executablePath: process.env.ZELMO_CHROMIUM || "/usr/bin/chromium",
+    headless: true,
+    args: chromiumFlags,
+    viewport: { width: 1600, height: 1000 },
+  });
+  page = context.pages()[0] || (await context.newPage());
+  page.on("console", (m) => { if (m.type() === "error") consoleErrors.push(m.text()); });
+  page.on("pageerror", (e) => consoleErrors.push(String(e)));
+  page.on("requestfailed", (r) => consoleErrors.push("request failed: " + r.url()));
+  const start = Date.now();
+  await page.goto(pathToFileURL(reportFile).href);
+  await page.waitForFunction(() => window.reportReady !== undefined, null, { timeout: 20000 });
+  measured.openMs = Date.now() - start;
+  measured.readyInPageMs = await page.evaluate(() => window.reportReady);
+  measured.bytes = fs.statSync(reportFile).size;
+});
+
+after(async () => {
+  if (page && process.env.ZELMO_REPORT_SCREENSHOT) {
+    // The picture for the README: a pixel's history listed and a call's box outlined.
+    await page.click("#actual", { position: { x: pixel.x + 0.5, y: pixel.y + 0.5 } });
+    await page.$eval(`details.call[data-call="${wheelCall}"]`, (d) => { d.open = true; });
+    await page.hover(`details.call[data-call="${wheelCall}"] > summary`);
+    await page.screenshot({ path: process.env.ZELMO_REPORT_SCREENSHOT });
+  }
+  if (context) await context.close();
+  console.log(`report of pump-station: ${measured.bytes} bytes, opened in ${measured.openMs} ms ` +
+    `(ready ${Math.round(measured.readyInPageMs)} ms after navigation start)`);
+  fs.rmSync(work, { recursive: true, force: true });
+});
+
+// Where the step slider stands after a screen call: one step per call that runs.
+function stepAfter(callIndex) {
+  return screen.calls.filter((c, i) => i <= callIndex && c.call !== undefined).length;
+}
+
+async function colourAt(p) {
+  return page.evaluate(({ x, y }) => {
+    const d = document.getElementById("actual").getContext("2d").getImageData(x, y, 1, 1).data;
+    return "#" + [d[0], d[1], d[2]].map((v) => v.toString(16).padStart(2, "0")).join("").toUpperCase();
+  }, p);
+}
+
+async function setStep(n) {
+  await page.$eval("#step", (slider, value) => {
+    slider.value = String(value);
+    slider.dispatchEvent(new Event("input", { bubbles: true }));
+  }, n);
+  await page.waitForFunction((value) => document.getElementById("step").dataset.shown === String(value), n);
+}
+
+test("the report is one small file that needs nothing else", () => {
+  assert.ok(measured.bytes < 2 * 1024 * 1024, `${measured.bytes} bytes`);
+  const html = fs.readFileSync(reportFile, "utf8");
+  assert.doesNotMatch(html, /\b(src|href)=["'](?!data:|#)/i, "refers to another file");
+  assert.doesNotMatch(html, /https?:\/\//i, "names an address on the network");
+});
+
+test("hovering a call outlines the box its drawing-service calls can touch", async () => {
+  const bounds = trace.filter((l) => l.call === wheelCall && l.bounds).map((l) => l.bounds);
+  const expected = bounds.reduce((a, b) => ({ x1: Math.min(a.x1, b.x1), y1: Math.min(a.y1, b.y1),
+    x2: Math.max(a.x2, b.x2), y2: Math.max(a.y2, b.y2) }));
+  assert.deepEqual(expected, wheelBox);
+  await page.hover(`details.call[data-call="${wheelCall}"] > summary`);
+  const box = await page.$eval("#outline", (o) => o.dataset.box);
+  assert.equal(box, [wheelBox.x1, wheelBox.y1, wheelBox.x2, wheelBox.y2].join(","));
+  // Drawn where those pixels are on the zoomed picture.
+  const placed = await page.evaluate(() => {
+    const z = document.getElementById("zoom").getBoundingClientRect();
+    const o = document.getElementById("outline").getBoundingClientRect();
+    const scale = z.width / document.getElementById("zoom").width;
+    return { x1: (o.left - z.left) / scale, y1: (o.top - z.top) / scale,
+      x2: (o.right - z.left) / scale - 1, y2: (o.bottom - z.top) / scale - 1,
+      shown: getComputedStyle(document.getElementById("outline")).display !== "none" };
+  });
+  assert.ok(placed.shown);
+  for (const k of ["x1", "y1", "x2", "y2"]) assert.ok(Math.abs(placed[k] - wheelBox[k]) < 0.01, k);
+  await page.mouse.move(0, 0);
+  assert.equal(await page.$eval("#outline", (o) => getComputedStyle(o).display), "none");
+});
+
+test("clicking a pixel lists the calls that changed it, last first", async () => {
+  await page.click("#actual", { position: { x: pixel.x + 0.5, y: pixel.y + 0.5 } });
+  assert.match(await page.textContent("#readout"), /x 410, y 59\s+#7B241C/);
+  const listed = await page.$$eval("#who-list li.who-line",
+    (items) => items.map((i) => ({ call: Number(i.dataset.call), fn: i.dataset.fn })));
+  assert.deepEqual(listed[0], { call: wheelCall, fn: "osGXfillRectangle" });
+  assert.deepEqual(listed.at(-1), { call: 7, fn: "osGXfillRectangle" });
+  const order = listed.map((l) => l.call);
+  assert.deepEqual(order, [...order].sort((a, b) => b - a));
+  // Every listed call can touch the pixel.
+  for (const { call } of listed)
+    assert.ok(trace.some((l) => l.call === call && l.bounds && l.bounds.x1 <= pixel.x &&
+      pixel.x <= l.bounds.x2 && l.bounds.y1 <= pixel.y && pixel.y <= l.bounds.y2), `call ${call}`);
+});
+
+test("the step slider shows the picture before and after the call that paints a pixel", async () => {
+  await setStep(stepAfter(wheelCall - 1));
+  assert.equal(await colourAt(pixel), "#F4F6F8");
+  await setStep(stepAfter(wheelCall));
+  assert.equal(await colourAt(pixel), "#7B241C");
+  await setStep(0);
+  assert.equal(await colourAt(pixel), "#D5DBE1");  // the background, before any call
+  await setStep(stepAfter(screen.calls.length));
+});
+
+test("filtering out a service function hides its lines and what they drew", async () => {
+  await page.uncheck('#filter-fn input[data-fn="osGXfillRectangle"]');
+  assert.ok(await page.$eval(`details.call[data-call="${wheelCall}"] li.line`,
+    (li) => li.classList.contains("hidden")));
+  await page.click("#actual", { position: { x: pixel.x + 0.5, y: pixel.y + 0.5 } });
+  const fns = await page.$$eval("#who-list li.who-line", (items) => items.map((i) => i.dataset.fn));
+  assert.ok(!fns.includes("osGXfillRectangle"));
+  await page.check('#filter-fn input[data-fn="osGXfillRectangle"]');
+});
+
+test("no console errors", () => {
+  assert.deepEqual(consoleErrors, []);
+});
