@@ -455,7 +455,7 @@ void RasterBackend::drawPolyline(int32_t count, const APOINT* points, uint16_t l
 void RasterBackend::drawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth,
                                    int32_t lineStyle, int32_t color, int32_t backColor,
                                    uint8_t lineEnd) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen) || count <= 0 || !points) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
