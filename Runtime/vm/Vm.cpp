@@ -11,8 +11,6 @@ namespace vm {
 
 namespace {
 
-Vm* currentVm = nullptr;
-
 constexpr uint32_t kHeaderBytes = 12;  // forwarding word, class id, back-pointer
 constexpr std::byte kPoison{0xDB};
 
@@ -41,7 +39,7 @@ Vm::Vm(size_t heapBytes, size_t stackSlots)
       stackSlots_(stackSlots),
       refStack_(new jslot[stackSlots]()),
       primStack_(new jslot[stackSlots]()) {
-  if (currentVm) throw std::logic_error("only one VM at a time");
+  if (running_) throw std::logic_error("only one VM at a time");
   pfp = psp = refStackTop();
   npfp = npsp = primStackTop();
   defineClass("java/lang/Object", "", {});
@@ -49,17 +47,14 @@ Vm::Vm(size_t heapBytes, size_t stackSlots)
               {{"value", "[C"}, {"offset", "I"}, {"count", "I"}});
   for (const char* array : {"[I", "[C", "[Ljava/lang/String;", "[Ljava/lang/Object;"})
     defineClass(array, "java/lang/Object", {});
-  currentVm = this;
+  running_ = this;
 }
 
 Vm::~Vm() {
-  if (currentVm == this) currentVm = nullptr;
+  if (running_ == this) running_ = nullptr;
 }
 
-Vm& Vm::current() {
-  if (!currentVm) throw std::logic_error("no virtual machine is running");
-  return *currentVm;
-}
+void Vm::noneRunning() { throw std::logic_error("no virtual machine is running"); }
 
 ClassDef& Vm::defineClass(const std::string& name, const std::string& superclass,
                           const std::vector<FieldSpec>& fields,

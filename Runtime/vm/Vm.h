@@ -83,8 +83,12 @@ class Vm {
   Vm(const Vm&) = delete;
   Vm& operator=(const Vm&) = delete;
 
-  // The VM the platform functions serve; throws when there is none.
-  static Vm& current();
+  // The VM the platform functions serve; throws when there is none. Inline, as every native's
+  // frame and stack access asks for it.
+  static Vm& current() {
+    if (!running_) noneRunning();
+    return *running_;
+  }
 
   // Classes.
   ClassDef& defineClass(const std::string& name, const std::string& superclass,
@@ -198,6 +202,9 @@ class Vm {
     const ClassDef* cls;
     uint32_t bodyBytes;
   };
+  [[noreturn]] static void noneRunning();
+  static inline Vm* running_ = nullptr;
+
   jref allocate(const ClassDef& cls, uint32_t bodyBytes);
   const ClassDef& arrayClass(const char* name);
   void validate(const NativeMethod& method, std::optional<jref> self,
