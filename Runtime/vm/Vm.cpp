@@ -11,8 +11,6 @@ namespace vm {
 
 namespace {
 
-Vm* currentVm = nullptr;
-
 constexpr uint32_t kHeaderBytes = 12;  // forwarding word, class id, back-pointer
 constexpr std::byte kPoison{0xDB};
 
@@ -41,7 +39,7 @@ Vm::Vm(size_t heapBytes, size_t stackSlots)
       stackSlots_(stackSlots),
       refStack_(new jslot[stackSlots]()),
       primStack_(new jslot[stackSlots]()) {
-  if (currentVm) throw std::logic_error("only one VM at a time");
+  if (running_) throw std::logic_error("only one VM at a time");
   pfp = psp = refStackTop();
   npfp = npsp = primStackTop();
   defineClass("java/lang/Object", "", {});
@@ -49,17 +47,14 @@ Vm::Vm(size_t heapBytes, size_t stackSlots)
               {{"value", "[C"}, {"offset", "I"}, {"count", "I"}});
   for (const char* array : {"[I", "[C", "[Ljava/lang/String;", "[Ljava/lang/Object;"})
     defineClass(array, "java/lang/Object", {});
-  currentVm = this;
+  running_ = this;
 }
 
 Vm::~Vm() {
-  if (currentVm == this) currentVm = nullptr;
+  if (running_ == this) running_ = nullptr;
 }
 
-Vm& Vm::current() {
-  if (!currentVm) throw std::logic_error("no virtual machine is running");
-  return *currentVm;
-}
+void Vm::noneRunning() { throw std::logic_error("no virtual machine is running"); }
 
 ClassDef& Vm::defineClass(const std::string& name, const std::string& superclass,
                           const std::vector<FieldSpec>& fields,
@@ -284,26 +279,51 @@ void Vm::validate(const NativeMethod& method, std::optional<jref> self,
       throw std::invalid_argument(where() + ": argument " + std::to_string(i + 1) + " must be " +
                                   kindName(params[i]) + ", got " + kindName(args[i].kind));
   }
-  const size_t needed = args.size() + 2;
-  if (static_cast<size_t>(psp - refStackBase()) < needed ||
-      static_cast<size_t>(npsp - primStack_.get()) < needed)
-    throw std::length_error(where() + ": stack overflow");
+  checkRoom(method, args.size());
   if (method.isStatic && self)
     throw std::invalid_argument(where() + " is a class method: it takes no receiver");
 }
 
+void Vm::checkRoom(const NativeMethod& method, size_t args) const {
+  const size_t needed = args + 2;
+  if (static_cast<size_t>(psp - refStackBase()) < needed ||
+      static_cast<size_t>(npsp - primStack_.get()) < needed)
+    throw std::length_error(method.className + "." + method.signature + ": stack overflow");
+}
+
+PreparedCall Vm::prepare(const NativeMethod& method, std::optional<jref> self,
+                         std::span<const Arg> args) const {
+  validate(method, self, args);
+  return {&method, self.has_value()};
+}
+
+Result Vm::invoke(const PreparedCall& call, std::optional<jref> self, std::span<const Arg> args) {
+  const NativeMethod& method = *call.method;
+  if (args.size() != method.descriptor.parameters.size() || self.has_value() != call.withReceiver)
+    throw std::invalid_argument(method.className + "." + method.signature +
+                                ": call does not have its prepared shape");
+  checkRoom(method, args.size());
+  return run(method, self, args);
+}
+
 Result Vm::invoke(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args) {
   validate(method, self, args);
+  return run(method, self, args);
+}
+
+Result Vm::run(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args) {
+  const std::vector<Kind>& params = method.descriptor.parameters;
   jslot* const savedPfp = pfp;
   jslot* const savedNpfp = npfp;
   jslot* const refFrame = psp;
   jslot* const primFrame = npsp;
   if (self || !method.isStatic) *--psp = self.value_or(0);
-  for (const Arg& a : args) {
-    if (a.kind == Kind::Ref)
-      *--psp = a.bits;
+  // The slot follows the descriptor, which validation matched with each argument's kind.
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (params[i] == Kind::Ref)
+      *--psp = args[i].bits;
     else
-      *--npsp = a.bits;
+      *--npsp = args[i].bits;
   }
   // The result goes to slot 0 of its kind, which exists even without arguments of that kind.
   const Kind result = method.descriptor.result;

@@ -54,6 +54,13 @@ struct NativeMethod {
   bool isStatic = false;  // a class method: no `this` in reference slot 0
 };
 
+// A native call whose shape (receiver or none, argument kinds) was checked once, as a VM checks a
+// call site when it loads the code; made by Vm::prepare, run by Vm::invoke.
+struct PreparedCall {
+  const NativeMethod* method;
+  bool withReceiver;
+};
+
 // A managed method written in C++ (the managed library's stand-in), reached through method slots.
 struct ManagedMethod;
 using ManagedBody = std::function<void(class Frame&)>;
@@ -77,8 +84,12 @@ class Vm {
   Vm(const Vm&) = delete;
   Vm& operator=(const Vm&) = delete;
 
-  // The VM the platform functions serve; throws when there is none.
-  static Vm& current();
+  // The VM the platform functions serve; throws when there is none. Inline, as every native's
+  // frame and stack access asks for it.
+  static Vm& current() {
+    if (!running_) noneRunning();
+    return *running_;
+  }
 
   // Classes.
   ClassDef& defineClass(const std::string& name, const std::string& superclass,
@@ -148,6 +159,12 @@ class Vm {
   Result invoke(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args);
   Result invoke(std::string_view className, std::string_view signature, std::optional<jref> self,
                 std::initializer_list<Arg> args = {});
+  // Checks a call of this shape once, throwing as invoke would; invoking the prepared call then
+  // checks only the argument count, the receiver's presence and the room on the stacks, and
+  // takes each argument's slot from the descriptor (the kinds in `args` are not looked at).
+  PreparedCall prepare(const NativeMethod& method, std::optional<jref> self,
+                       std::span<const Arg> args) const;
+  Result invoke(const PreparedCall& call, std::optional<jref> self, std::span<const Arg> args);
 
   // Managed methods and method slots (the upcall targets).
   // A managed method's stand-in, written in C++; a module native of the same class and
@@ -189,10 +206,15 @@ class Vm {
     const ClassDef* cls;
     uint32_t bodyBytes;
   };
+  [[noreturn]] static void noneRunning();
+  static inline Vm* running_ = nullptr;
+
   jref allocate(const ClassDef& cls, uint32_t bodyBytes);
   const ClassDef& arrayClass(const char* name);
   void validate(const NativeMethod& method, std::optional<jref> self,
                 std::span<const Arg> args) const;
+  void checkRoom(const NativeMethod& method, size_t args) const;
+  Result run(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args);
 
   Arena arena_;
   size_t stackSlots_;

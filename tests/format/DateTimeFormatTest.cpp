@@ -89,6 +89,9 @@ TEST(DateTimeFormatTest, TimesBefore1970StayInBounds) {
   }
   // The last day of 1969 still comes out right.
   EXPECT_EQ(dateText(1, -86400), "1969/12/31");
+  // A clock before 1970 keeps printf's "%02d" of negative fields: the sign counts in the width.
+  EXPECT_EQ(dateText(20, -1), "00:00:-1");
+  EXPECT_EQ(dateText(20, -36610), "-10:-10:-10");
 }
 
 }  // namespace

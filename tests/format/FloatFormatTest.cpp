@@ -54,6 +54,10 @@ TEST(FloatFormatTest, FormatsUnderBothSeparatorConventions) {
       {3.14159f, fo(4, 0, true, true), "3,142"},  // zeros do not pad in significant mode
       {-3.14159f, fo(4, 0, false, true), "-3,142"},
       {1.5f, fo(3, -2), "2"},  // a negative decimal count is none
+      {2.5f, fo(1, 0), "2"},   // an exact tie rounds to even, as printf does
+      {0.125f, fo(1, 2), "0,12"},
+      {-1.5f, fo(3, 1, true), "-001,5"},  // zeros pad after the sign
+      {-0.0f, fo(2, 1), "-0,0"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(formatted(c.value, c.options, kCommaPoint), c.expected) << c.value;

@@ -1,7 +1,6 @@
 #include "format/DateTimeFormat.h"
 
 #include "format/TextBuilder.h"
-#include "platform/CoreServices.h"
 
 namespace zelmo::format {
 namespace {
@@ -32,61 +31,95 @@ CivilDate civilDateOfSeconds(int32_t localSeconds) {
   return {year, m + 1, dayOfYear - monthStart[m] + 1};
 }
 
+namespace {
+
+// Appends v as printf's "%0*d" would: at least `width` characters including a minus sign,
+// zero-padded after the sign. Written here rather than through the wide printf, which costs
+// more than the whole calendar.
+void appendNumber(TextBuilder& text, int32_t v, int32_t width) {
+  uint32_t magnitude = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+  UniChar digits[10];
+  int32_t n = 0;
+  do {
+    digits[n++] = static_cast<UniChar>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (v < 0) {
+    text.push(u'-');
+    --width;
+  }
+  for (int32_t i = n; i < width; ++i) text.push(u'0');
+  while (n > 0) text.push(digits[--n]);
+}
+
+// Three fields with a separator between them (0 for none); a width of 0 leaves a field out.
+struct Layout {
+  int32_t a, aWidth, b, bWidth, c, cWidth;
+  UniChar separator;
+};
+
+void appendLayout(TextBuilder& text, const Layout& l) {
+  appendNumber(text, l.a, l.aWidth);
+  if (l.separator != 0) text.push(l.separator);
+  appendNumber(text, l.b, l.bWidth);
+  if (l.cWidth == 0) return;
+  if (l.separator != 0) text.push(l.separator);
+  appendNumber(text, l.c, l.cWidth);
+}
+
+}  // namespace
+
 int32_t formatDateTime(int32_t formatCode, int32_t localSeconds, DateBuffer out) {
   // Every field is bounded (years 1901 to 2038, two-digit months, days and clock fields), so
-  // each layout has at most 11 characters; the scratch buffer leaves ample margin and the copy
-  // into `out` is bounded all the same.
-  UniChar scratch[64] = {};
+  // each layout has at most 11 characters and fits `out`; the builder bounds it all the same.
+  TextBuilder text(out);
   if (formatCode == kTimeOfDay) {
     const int32_t r = localSeconds % kSecondsPerDay;
-    osUTusprintf(scratch, u"%02d:%02d:%02d", r / 3600, (r % 3600) / 60, r % 60);
+    appendLayout(text, {r / 3600, 2, (r % 3600) / 60, 2, r % 60, 2, u':'});
   } else if (formatCode >= 1 && formatCode <= 12) {
     const CivilDate d = civilDateOfSeconds(localSeconds);
     const int32_t yy = d.year % 100;
     switch (formatCode) {
       case 1:
-        osUTusprintf(scratch, u"%d/%02d/%02d", d.year, d.month, d.day);
+        appendLayout(text, {d.year, 1, d.month, 2, d.day, 2, u'/'});
         break;
       case 2:
-        osUTusprintf(scratch, u"%d/%02d/%02d", d.year, d.day, d.month);
+        appendLayout(text, {d.year, 1, d.day, 2, d.month, 2, u'/'});
         break;
       case 3:
-        osUTusprintf(scratch, u"%02d/%02d/%d", d.month, d.day, d.year);
+        appendLayout(text, {d.month, 2, d.day, 2, d.year, 1, u'/'});
         break;
       case 4:
-        osUTusprintf(scratch, u"%02d/%02d/%d", d.day, d.month, d.year);
+        appendLayout(text, {d.day, 2, d.month, 2, d.year, 1, u'/'});
         break;
       case 5:
-        osUTusprintf(scratch, u"%02d/%02d/%02d", yy, d.month, d.day);
+        appendLayout(text, {yy, 2, d.month, 2, d.day, 2, u'/'});
         break;
       case 6:
-        osUTusprintf(scratch, u"%02d/%02d/%02d", yy, d.day, d.month);
+        appendLayout(text, {yy, 2, d.day, 2, d.month, 2, u'/'});
         break;
       case 7:
-        osUTusprintf(scratch, u"%02d/%02d/%02d", d.month, d.day, yy);
+        appendLayout(text, {d.month, 2, d.day, 2, yy, 2, u'/'});
         break;
       case 8:
-        osUTusprintf(scratch, u"%02d/%02d/%02d", d.day, d.month, yy);
+        appendLayout(text, {d.day, 2, d.month, 2, yy, 2, u'/'});
         break;
       case 9:
-        osUTusprintf(scratch, u"%d%02d%02d", d.year, d.month, d.day);
+        appendLayout(text, {d.year, 1, d.month, 2, d.day, 2, 0});
         break;
       case 10:
-        osUTusprintf(scratch, u"%02d/%02d", d.month, d.day);
+        appendLayout(text, {d.month, 2, d.day, 2, 0, 0, u'/'});
         break;
       case 11:
-        osUTusprintf(scratch, u"%02d%02d%02d", yy, d.month, d.day);
+        appendLayout(text, {yy, 2, d.month, 2, d.day, 2, 0});
         break;
       default:
-        osUTusprintf(scratch, u"%02d/%02d", d.day, d.month);
+        appendLayout(text, {d.day, 2, d.month, 2, 0, 0, u'/'});
         break;
     }
   } else {
-    scratch[0] = u' ';
+    text.push(u' ');
   }
-  scratch[63] = 0;
-  TextBuilder text(out);
-  text.appendTerminated(scratch);
   return text.length();
 }
 

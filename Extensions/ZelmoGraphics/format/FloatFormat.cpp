@@ -1,5 +1,8 @@
 #include "format/FloatFormat.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "platform/CoreServices.h"
 
 namespace zelmo::format {
@@ -27,6 +30,33 @@ int32_t integerDigits(double value) {
   return static_cast<int32_t>(exponent) + 1;
 }
 
+// The text of "%0*.*f" for value. A finite value is written by the standard library's exact
+// decimal conversion, which gives printf's digits (correctly rounded, ties to even) at a
+// fraction of its cost; infinities, NaN and anything too long for the scratch buffer go through
+// the wide printf as before.
+int32_t fixedText(double value, int32_t width, int32_t decimals, UniChar (&scratch)[kScratchSize]) {
+  char narrow[kScratchSize];
+  const auto [end, error] = std::isfinite(value)
+                                ? std::to_chars(narrow, narrow + kScratchSize - 1, value,
+                                                std::chars_format::fixed, decimals)
+                                : std::to_chars_result{nullptr, std::errc::value_too_large};
+  if (error != std::errc{}) {
+    osUTusprintf(scratch, u"%0*.*f", width, decimals, value);
+    scratch[kScratchSize - 1] = 0;
+    return osUTustrlen(scratch);
+  }
+  const int32_t length = static_cast<int32_t>(end - narrow);
+  const int32_t sign = narrow[0] == '-' ? 1 : 0;
+  // Zero padding goes after the sign; width is at most kMaxWidth, so it fits the scratch buffer.
+  const int32_t pad = width > length ? width - length : 0;
+  int32_t n = 0;
+  if (sign) scratch[n++] = u'-';
+  for (int32_t i = 0; i < pad; ++i) scratch[n++] = u'0';
+  for (int32_t i = sign; i < length; ++i) scratch[n++] = static_cast<UniChar>(narrow[i]);
+  scratch[n] = 0;
+  return n;
+}
+
 }  // namespace
 
 int32_t formatFloat(double value, const FloatOptions& options, Separators separators,
@@ -43,9 +73,7 @@ int32_t formatFloat(double value, const FloatOptions& options, Separators separa
         bounded(digits + decimals + (value < 0.0 ? 1 : 0) + (decimals > 0 ? 1 : 0), 0, kMaxWidth);
   }
   UniChar scratch[kScratchSize];
-  osUTusprintf(scratch, u"%0*.*f", width, static_cast<int32_t>(decimals), value);
-  scratch[kScratchSize - 1] = 0;
-  const int32_t length = osUTustrlen(scratch);
+  const int32_t length = fixedText(value, width, static_cast<int32_t>(decimals), scratch);
   if (separators.decimal != u'.') {
     for (int32_t i = 0; i < length; ++i) {
       if (scratch[i] == u'.') {
