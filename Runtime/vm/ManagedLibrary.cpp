@@ -111,8 +111,8 @@ void defineListBox(Vm& vm) {
   vm.defineClass("uxclasses/graphics/CuxListBox", "java/lang/Object", fields);
 }
 
-// CuxScale: a retained row of ticks; the two "unread" ints are the managed side's own. Its canvas
-// relative preCalculatePolygonParams is a class method.
+// CuxScale, a retained row of ticks (the two "unread" ints are the managed side's own), and the
+// canvas class method that prepares rotating polygons.
 void defineScale(Vm& vm) {
   vm.defineClass("uxclasses/graphics/CuxScale", "uxclasses/baseclasses/CuxGraphics",
                  {{"startAngle", "I"},

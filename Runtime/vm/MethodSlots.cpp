@@ -99,14 +99,17 @@ MethodSlot* Vm::methodForSlot(int16_t slot) {
 }
 
 // The receiver was pushed as a reference or as its field storage; the word before the storage
-// holds the reference. Anything else is no receiver.
-jref Vm::receiverOf(jslot pushed) const {
-  if (pushed == 0) return 0;
-  if (objects_.count(pushed)) return pushed;
-  std::byte* const body = pointer(pushed);
-  if (!arena_.contains(body - 4, 4)) return 0;
-  const jref r = readWord(body - 4);
-  return objects_.count(r) && storage(r) == body ? r : 0;
+// holds the reference. Anything else is no receiver: null, with no class.
+std::pair<jref, const ClassDef*> Vm::receiverOf(jslot pushed) const {
+  if (pushed == 0) return {0, nullptr};
+  auto found = objects_.find(pushed);
+  if (found == objects_.end()) {
+    std::byte* const body = pointer(pushed);
+    if (!arena_.contains(body - 4, 4)) return {0, nullptr};
+    found = objects_.find(readWord(body - 4));
+    if (found == objects_.end() || storage(found->first) != body) return {0, nullptr};
+  }
+  return {found->first, found->second.cls};
 }
 
 void Vm::runManaged(MethodSlot* slot, bool dispatchOnReceiver) {
@@ -120,7 +123,9 @@ void Vm::runManaged(MethodSlot* slot, bool dispatchOnReceiver) {
   }
   jslot* const refFrame = psp + refs;
   jslot* const primFrame = npsp + prims;
-  const jref self = receiverOf(refFrame[-1]);
+  const std::pair<jref, const ClassDef*> receiver = receiverOf(refFrame[-1]);
+  const jref self = receiver.first;
+  const ClassDef* const receiverClass = receiver.second;
   refFrame[-1] = self;  // natives read their receiver as a reference
   const bool refResult = slot->descriptor.result == Kind::Ref;
   const auto runNothing = [&] {
@@ -129,7 +134,6 @@ void Vm::runManaged(MethodSlot* slot, bool dispatchOnReceiver) {
     if (refResult) *--psp = 0;
   };
 
-  const ClassDef* const receiverClass = self ? &classOf(self) : nullptr;
   if (!receiverClass || !receiverClass->isSubclassOf(*slot->cls)) return runNothing();
   if (nestingRefused_ || upcallDepth_ >= kMaxUpcallDepth) {
     if (!nestingRefused_)

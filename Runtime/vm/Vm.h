@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/PlatformTypes.h"
@@ -202,7 +203,7 @@ class Vm {
   std::set<std::pair<std::string, std::string>> staticNatives_;
   ResolvedMethod resolve(const ClassDef& cls, const std::string& signature) const;
   ResolvedMethod resolveCached(MethodSlot& slot, const ClassDef& cls);
-  jref receiverOf(jslot pushed) const;
+  std::pair<jref, const ClassDef*> receiverOf(jslot pushed) const;
   void runNativeUpcall(const NativeMethod& method, size_t refSlots, size_t primSlots);
   void throwPendingFault();
 

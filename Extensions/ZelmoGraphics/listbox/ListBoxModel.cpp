@@ -4,6 +4,7 @@
 #include <new>
 
 #include "geometry/IntMath.h"
+#include "platform/CoreServices.h"
 #include "platform/DrawingService.h"
 
 namespace zelmo::listbox {
@@ -118,7 +119,8 @@ void ListBoxModel::write(int32_t slot, int32_t position, CellTexts texts) {
     const int32_t bound = std::clamp(text.length, 0, capacity);
     const UniChar* end = std::find(text.chars, text.chars + bound, UniChar{0});
     UniChar* buffer = cellBuffer(slot, static_cast<int32_t>(i));
-    std::copy(text.chars, end, buffer);
+    // The text lives in the managed heap, never in this block: the two cannot overlap.
+    osUTmemcpy(buffer, text.chars, static_cast<size_t>(end - text.chars) * sizeof(UniChar));
     buffer[end - text.chars] = 0;
     cellLength(slot, static_cast<int32_t>(i)) = static_cast<int32_t>(end - text.chars);
   }
