@@ -434,7 +434,7 @@ void RasterBackend::setClipFillAnimation(uint8_t on) { impl_->fillAnimation = on
 void RasterBackend::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t lineWidth,
                              uint16_t lineStyle, int32_t color, int32_t backColor,
                              uint8_t lineEnd) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen)) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -445,7 +445,7 @@ void RasterBackend::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uin
 void RasterBackend::drawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth,
                                  uint16_t lineStyle, int32_t color, int32_t backColor,
                                  uint8_t lineEnd) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen) || count <= 0 || !points) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -455,7 +455,7 @@ void RasterBackend::drawPolyline(int32_t count, const APOINT* points, uint16_t l
 void RasterBackend::drawBezierLine(int32_t count, const APOINT* points, int32_t lineWidth,
                                    int32_t lineStyle, int32_t color, int32_t backColor,
                                    uint8_t lineEnd) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen) || count <= 0 || !points) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -542,7 +542,7 @@ void RasterBackend::fillRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2
 
 void RasterBackend::drawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color,
                                 uint16_t lineStyle, uint16_t lineWidth, int32_t backColor) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen)) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -573,7 +573,7 @@ void RasterBackend::fillEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
 void RasterBackend::drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int32_t color,
                             int32_t backColor, uint8_t lineStyle, int32_t lineWidth,
                             const POINTRECT&, bool arcFlag) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen)) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -615,7 +615,7 @@ void RasterBackend::pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE
 
 void RasterBackend::drawPolygon(int32_t count, const APOINT* points, uint16_t lineWidth,
                                 int32_t color, int32_t backColor, uint16_t lineStyle) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen) || count <= 0 || !points) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
