@@ -17,6 +17,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,10 @@ class Session {
     vm::defineManagedLibrary(vm_);
     module().initAllClasses();
     vm_.relocateOnEveryCall = true;
+    for (const vm::NativeMethod& native : vm_.natives()) {
+      collectClassNames(native.className);
+      for (const std::string& type : native.descriptor.parameterTypes) collectClassNames(type);
+    }
   }
 
   void run() {
@@ -170,7 +175,7 @@ class Session {
       case 0:
         return 0;
       case 1:
-        return wrongObject();
+        return otherClassOf(className, 0);
       default:
         return instance(className, 0);
     }
@@ -192,25 +197,48 @@ class Session {
     return remember(vm_.newIntArray(values));
   }
 
-  jref wrongObject() {
-    switch (in_.ConsumeIntegralInRange<int>(0, 2)) {
-      case 0:
-        return remember(vm_.newString(u"wrong"));
-      case 1:
-        return intArray();
-      default:
-        return made_.empty() ? 0
-                             : std::next(made_.begin(),
-                                         in_.ConsumeIntegralInRange<size_t>(0, made_.size() - 1))
-                                   ->first;
+  // An object of another class that the type system lets stand where `className` is declared:
+  // a subclass, or anything where an Object is. (The VM checks declared types, so a native
+  // never sees a String where it declared a font.)
+  jref otherClassOf(const std::string& className, int depth) {
+    std::vector<std::string> others;
+    const vm::ClassDef* declared = vm_.findClass(className);
+    if (!declared) return 0;
+    for (const std::string& name : classNames_) {
+      const vm::ClassDef* cls = vm_.findClass(name);
+      if (cls && cls != declared && cls->isSubclassOf(*declared)) others.push_back(name);
     }
+    if (className == "java/lang/Object") {
+      if (in_.ConsumeBool()) return remember(vm_.newString(u"other"));
+      if (in_.ConsumeBool()) return intArray();
+    }
+    if (others.empty()) return instance(className, depth);
+    return instance(others[in_.ConsumeIntegralInRange<size_t>(0, others.size() - 1)], depth);
+  }
+
+  // Whether an array of type `type` may hold an object of class `cls`.
+  bool holdsItselfIn(const vm::ClassDef& cls, const std::string& type) const {
+    if (type.size() < 4 || type[0] != '[' || type[1] != 'L') return false;
+    const vm::ClassDef* element = vm_.findClass(type.substr(2, type.size() - 3));
+    return element && cls.isSubclassOf(*element);
+  }
+
+  // The classes the natives and their fields name.
+  void collectClassNames(const std::string& type) {
+    std::string name = type;
+    while (!name.empty() && name[0] == '[') name.erase(0, 1);
+    if (name.size() > 2 && name[0] == 'L') name = name.substr(1, name.size() - 2);
+    if (name.size() <= 1 || !classNames_.insert(name).second) return;
+    if (const vm::ClassDef* cls = vm_.findClass(name))
+      for (const vm::FieldInfo& f : cls->fields()) collectClassNames(f.type);
   }
 
   // A reference of the declared type: null, one of the wrong class, or a hostile one.
   jref reference(const std::string& type, int depth) {
     const int choice = in_.ConsumeIntegralInRange<int>(0, 9);
     if (choice == 0 || made_.size() >= kMaxObjects) return existingOf(type);
-    if (choice == 1) return wrongObject();
+    if (choice == 1 && type.size() > 2 && type[0] == 'L')
+      return otherClassOf(type.substr(1, type.size() - 2), depth);
     if (type == "[I") return intArray();
     if (type == "[C") return remember(vm_.newCharArray(hostileText()));
     if (type == "Ljava/lang/String;") return remember(vm_.newString(hostileText()));
@@ -253,10 +281,12 @@ class Session {
       } else if (f.type == "F") {
         vm_.setFloat(object, f.name, in_.PickValueInArray(kFloats));
       } else if (f.type[0] == 'L' || f.type[0] == '[') {
-        const bool itself = f.type == "L" + className + ";" || f.type == "Ljava/lang/Object;";
+        const vm::ClassDef* fieldClass =
+            f.type[0] == 'L' ? vm_.findClass(f.type.substr(1, f.type.size() - 2)) : nullptr;
+        const bool itself = fieldClass && cls->isSubclassOf(*fieldClass);
         if (itself && in_.ConsumeBool()) {
           vm_.setRef(object, f.name, object);
-        } else if (f.type[0] == '[' && f.type.size() > 2 && in_.ConsumeBool()) {
+        } else if (holdsItselfIn(*cls, f.type) && in_.ConsumeBool()) {
           vm_.setRef(object, f.name, remember(vm_.newRefArray(std::vector<jref>{object, object})));
         } else {
           vm_.setRef(object, f.name, depth < 2 ? reference(f.type, depth + 1) : 0);
@@ -269,6 +299,7 @@ class Session {
   FuzzedDataProvider& in_;
   vm::Vm vm_;
   std::map<jref, const vm::ClassDef*> made_;
+  std::set<std::string> classNames_;
 };
 
 }  // namespace
