@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "core/FatalError.h"
 #include "gx/Backend.h"
 #include "vm/ManagedLibrary.h"
 #include "vm/ModuleLoader.h"
@@ -62,7 +63,7 @@ constexpr float kFloats[] = {0.0f,
                              -std::numeric_limits<float>::infinity()};
 constexpr size_t kStringLengths[] = {0, 1, 80, 261, 5000};
 constexpr int32_t kArrayLengths[] = {0, 1, 2, 3, 5, 8};
-constexpr int kMaxCallsPerInput = 64;
+constexpr int kMaxCallsPerInput = 128;
 constexpr int kMaxObjects = 48;
 
 uint64_t totalCalls = 0;
@@ -83,7 +84,7 @@ vm::Module& module() {
 // One input's VM, with the managed library and every class registered afresh.
 class Session {
  public:
-  explicit Session(FuzzedDataProvider& in) : in_(in), vm_(size_t{256} << 20) {
+  explicit Session(FuzzedDataProvider& in) : in_(in), vm_(size_t{256} << 20, size_t{1} << 13) {
     vm::defineManagedLibrary(vm_);
     module().initAllClasses();
     vm_.relocateOnEveryCall = true;
@@ -307,6 +308,7 @@ class Session {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   gx::installService(nullptr);  // the null drawing service: the module is under test here
+  core::clearFatalReports();    // a fatal report is how natives refuse some values; kept per input
   Session session(in);
   session.run();
   return 0;

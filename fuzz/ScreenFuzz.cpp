@@ -10,6 +10,7 @@
 #include <exception>
 #include <string>
 
+#include "core/FatalError.h"
 #include "gx/RasterBackend.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
@@ -64,6 +65,7 @@ void runScreen(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > kMaxInput) return -1;  // not added to the corpus
+  core::clearFatalReports();
   try {
     runScreen(std::string(reinterpret_cast<const char*>(data), size));
   } catch (const panel::ScreenError&) {
