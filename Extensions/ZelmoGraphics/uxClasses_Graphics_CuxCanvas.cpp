@@ -3,6 +3,7 @@
 #include "bridge/Registrar.h"
 #include "canvas/ArcNatives.h"
 #include "canvas/GaugeNatives.h"
+#include "canvas/ImageNatives.h"
 #include "canvas/NumberNatives.h"
 #include "canvas/PathNatives.h"
 #include "canvas/ShapeNatives.h"
@@ -59,6 +60,7 @@ constexpr NativeEntry kNatives[] = {
     {"fillPieWithBorder(IIIIIIIIIIII)V", fillPieWithBorder},
     {"fillPieWithBorder(IIIIIIIIIIIIII)V", fillPieWithBorderBetweenPoints},
     {"fillPieWithBorder(IIIIIIIIIIIIIIZ)V", fillPieWithBorderFromPoint},
+    {"drawImage(Luxclasses/graphics/CuxGraphicFile;II)V", drawImage},
 
     {"drawNumber(IIIIII)V", drawNumber},
     {"drawNumber(IIIIZIIII)V", drawNumberTruncated},

@@ -1,17 +1,35 @@
-// Natives of uxclasses/graphics/CuxScreenCapture.
+// Natives of uxclasses/graphics/CuxScreenCapture: an image made of a layer area.
+#include "bridge/ManagedFrame.h"
 #include "bridge/Registrar.h"
+#include "shapes/Images.h"
 
 namespace zelmo {
 namespace {
 
-// None of this class's natives is built yet.
+// createImage(IIIII)I: as CuxGraphicFile's, with the status dropped. It reads no field, so it
+// also works through the class.
+void createImage() {
+  const ManagedFrame frame;
+  const int32_t layer = frame.intArg(0);
+  const int32_t x = frame.intArg(1);
+  const int32_t y = frame.intArg(2);
+  const int32_t w = frame.intArg(3);
+  const int32_t h = frame.intArg(4);
+  int32_t status = 0;
+  frame.setIntResult(static_cast<int32_t>(captureArea(layer, x, y, w, h, &status)));
+}
+
+constexpr NativeEntry kNatives[] = {
+    {"createImage(IIIII)I", createImage},
+};
+
 constexpr ClassRegistration kCuxScreenCapture{
     "uxclasses/graphics/CuxScreenCapture",
     "uxClasses_Graphics_CuxScreenCapture",
     67,
     u"Failed to init native support for uxclasses.graphics.CuxScreenCapture : %s",
     initCheck,
-    {}};
+    kNatives};
 
 }  // namespace
 

@@ -79,16 +79,16 @@ void Backend::scrollMarquee(int32_t, const POINTRECT&, const TEXTCOL&, const TEX
 void Backend::image(int32_t, APOINT, uint16_t, uint16_t, stImageHandle, int32_t, int32_t) {}
 
 stImageHandle Backend::createImage(int32_t, const POINTRECT*, int32_t* status) {
-  if (status) *status = 0;
-  return nextImageHandle_++;
+  const stImageHandle image = nullImages_.add(NullImage{}, 0);
+  if (status) *status = image ? kImageDone : kImageTooLarge;
+  return image;
 }
 
 stImageHandle Backend::loadImage(const UniChar*, int32_t* status) {
-  if (status) *status = 0;
-  return nextImageHandle_++;
+  return Backend::createImage(0, nullptr, status);
 }
 
-void Backend::unloadImage(stImageHandle) {}
+void Backend::unloadImage(stImageHandle image) { nullImages_.remove(image); }
 
 namespace {
 Backend& nullBackend() {

@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "gx/ImageTable.h"
 #include "platform/DrawingService.h"
 
 namespace gx {
@@ -84,7 +85,9 @@ class Backend {
   // The clip area of each layer that has one; raster backends read it when drawing.
   std::map<int32_t, ClipArea> clipAreas_;
   uint32_t nextFontHandle_ = 1;
-  stImageHandle nextImageHandle_ = 1;
+  // Images without pixels: the handles follow the raster service's rules.
+  struct NullImage {};
+  ImageTable<NullImage> nullImages_;
 };
 
 // The backend the osGX entry points use; a null Backend until another is installed.

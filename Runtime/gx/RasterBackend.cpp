@@ -318,7 +318,6 @@ RasterBackend::RasterBackend(int width, int height, int layers, uint32_t backgro
 
 RasterBackend::~RasterBackend() {
   for (cairo_surface_t* surface : impl_->surfaces) cairo_surface_destroy(surface);
-  for (auto& [handle, image] : impl_->images) cairo_surface_destroy(image);
 }
 
 int RasterBackend::width() const { return impl_->width; }

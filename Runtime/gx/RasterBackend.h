@@ -40,6 +40,9 @@ class RasterBackend : public Backend {
   uint32_t pixel(int x, int y, int layer = -1) const;
   // Writes all layers composited in order as a PNG; false with a message on failure.
   bool writePng(const std::string& path, std::string* error = nullptr) const;
+  // The folder relative image paths are resolved against (zelmo-panel: the screen file's);
+  // empty, the default, leaves them to the working directory.
+  void setImageFolder(const std::string& folder);
   // True while a fill-level clip sequence is open (osGXsetClipFillAnimation(1) seen last).
   bool clipFillAnimation() const;
   // One message for each distinct path text that did not parse (and so drew nothing), in the

@@ -1,17 +1,14 @@
-// Images of the raster backend: PNG files and copies of layer areas, drawn at a point.
+// Images of the raster backend: picture files and copies of layer areas, drawn at a point.
 #include <algorithm>
+#include <cstring>
 
 #include "core/Utf.h"
+#include "gx/ImageFile.h"
 #include "gx/RasterInternal.h"
 
 namespace gx {
 
 namespace {
-
-// Status values handed back by loadImage and createImage.
-constexpr int32_t kImageOk = 0;
-constexpr int32_t kImageUnreadable = 1;  // no such file, or not a PNG
-constexpr int32_t kImageNoArea = 2;      // no such layer, or the area misses the surface
 
 constexpr int32_t kPathLimit = 4096;
 
@@ -19,7 +16,19 @@ void setStatus(int32_t* status, int32_t value) {
   if (status) *status = value;
 }
 
+// Wraps pixels in a Cairo surface that draws from them in place.
+raster::StoredImage store(std::unique_ptr<uint32_t[]> pixels, int width, int height) {
+  raster::StoredImage image;
+  image.surface.reset(
+      cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels.get()),
+                                          CAIRO_FORMAT_ARGB32, width, height, width * 4));
+  image.pixels = std::move(pixels);
+  return image;
+}
+
 }  // namespace
+
+void RasterBackend::setImageFolder(const std::string& folder) { impl_->imageFolder = folder; }
 
 stImageHandle RasterBackend::loadImage(const UniChar* path, int32_t* status) {
   std::string file;
@@ -28,16 +37,26 @@ stImageHandle RasterBackend::loadImage(const UniChar* path, int32_t* status) {
     while (length < kPathLimit && path[length] != 0) ++length;
     file = core::utf8FromUtf16(path, length);
   }
-  cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
-  if (file.empty() || cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(image);
-    setStatus(status, kImageUnreadable);
+  if (!file.empty() && file.front() != '/' && !impl_->imageFolder.empty())
+    file = impl_->imageFolder + "/" + file;
+  FileBytes read = readImageFile(file);
+  if (read.status != kImageDone) {
+    setStatus(status, read.status);
     return 0;
   }
-  if (nextImageHandle_ == 0) ++nextImageHandle_;
-  const stImageHandle handle = nextImageHandle_++;
-  impl_->images[handle] = image;
-  setStatus(status, kImageOk);
+  if (!impl_->images.hasRoomFor(0)) {
+    setStatus(status, kImageTooLarge);
+    return 0;
+  }
+  DecodedImage decoded = decodeImage(read.bytes, impl_->images.roomBytes());
+  if (decoded.status != kImageDone) {
+    setStatus(status, decoded.status);
+    return 0;
+  }
+  const size_t bytes = decoded.bytes();
+  const stImageHandle handle =
+      impl_->images.add(store(std::move(decoded.pixels), decoded.width, decoded.height), bytes);
+  setStatus(status, handle ? kImageDone : kImageTooLarge);
   return handle;
 }
 
@@ -46,7 +65,7 @@ stImageHandle RasterBackend::createImage(int32_t layer, const POINTRECT* area, i
     setStatus(status, kImageNoArea);
     return 0;
   }
-  // A null area is the whole layer; an area is cut to the surface.
+  // A null area is the whole layer; an area, its corners in either order, is cut to the layer.
   int64_t x1 = 0, y1 = 0, x2 = impl_->width - 1, y2 = impl_->height - 1;
   if (area) {
     x1 = std::max<int64_t>(x1, std::min(area->x1, area->x2));
@@ -59,33 +78,33 @@ stImageHandle RasterBackend::createImage(int32_t layer, const POINTRECT* area, i
     return 0;
   }
   const int w = static_cast<int>(x2 - x1 + 1), h = static_cast<int>(y2 - y1 + 1);
-  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-  cairo_t* cr = cairo_create(image);
-  cairo_set_source_surface(cr, impl_->surfaces[layer], -static_cast<double>(x1),
-                           -static_cast<double>(y1));
-  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  if (nextImageHandle_ == 0) ++nextImageHandle_;
-  const stImageHandle handle = nextImageHandle_++;
-  impl_->images[handle] = image;
-  setStatus(status, kImageOk);
+  const size_t bytes = size_t(w) * size_t(h) * 4;
+  if (!impl_->images.hasRoomFor(bytes)) {
+    setStatus(status, kImageTooLarge);
+    return 0;
+  }
+  // The pixels as they are now: later drawing on the layer does not change the copy.
+  cairo_surface_t* source = impl_->surfaces[layer];
+  cairo_surface_flush(source);
+  const unsigned char* data = cairo_image_surface_get_data(source);
+  const int stride = cairo_image_surface_get_stride(source);
+  auto pixels = std::make_unique_for_overwrite<uint32_t[]>(size_t(w) * size_t(h));
+  for (int row = 0; row < h; ++row)
+    std::memcpy(pixels.get() + size_t(row) * size_t(w), data + (y1 + row) * stride + x1 * 4,
+                size_t(w) * 4);
+  const stImageHandle handle = impl_->images.add(store(std::move(pixels), w, h), bytes);
+  setStatus(status, handle ? kImageDone : kImageTooLarge);
   return handle;
 }
 
-void RasterBackend::unloadImage(stImageHandle image) {
-  const auto found = impl_->images.find(image);
-  if (found == impl_->images.end()) return;
-  cairo_surface_destroy(found->second);
-  impl_->images.erase(found);
-}
+void RasterBackend::unloadImage(stImageHandle image) { impl_->images.remove(image); }
 
 void RasterBackend::image(int32_t layer, APOINT position, uint16_t width, uint16_t height,
                           stImageHandle image, int32_t imageOption, int32_t) {
   impl_->current = layer;
-  const auto found = impl_->images.find(image);
-  if (found == impl_->images.end()) return;
-  cairo_surface_t* source = found->second;
+  const raster::StoredImage* found = impl_->images.find(image);
+  if (!found) return;
+  cairo_surface_t* source = found->surface.get();
   cairo_t* cr = begin(layer);
   if (!cr) return;
   const double imageW = cairo_image_surface_get_width(source);

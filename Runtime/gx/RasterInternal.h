@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "gx/ImageDecode.h"
+#include "gx/ImageTable.h"
 #include "gx/RasterBackend.h"
 
 namespace gx::raster {
@@ -64,6 +66,16 @@ class FontTable {
   uint32_t next_ = 1;
 };
 
+// An image the service holds: its pixels and the Cairo surface drawn from them, which is
+// destroyed first.
+struct StoredImage {
+  struct SurfaceRelease {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+  };
+  std::unique_ptr<uint32_t[]> pixels;
+  std::unique_ptr<cairo_surface_t, SurfaceRelease> surface;
+};
+
 }  // namespace gx::raster
 
 namespace gx {
@@ -75,7 +87,9 @@ struct RasterBackend::Impl {
   int current = 0;
   bool fillAnimation = false;
   std::unique_ptr<raster::FontTable> fonts;
-  std::map<stImageHandle, cairo_surface_t*> images;
+  ImageTable<raster::StoredImage> images;
+  std::string imageFolder;  // what relative image paths are resolved against; empty: the
+                            // working directory
   std::vector<std::string> pathErrors;
   std::set<std::string> reportedPaths;
 };

@@ -330,14 +330,16 @@ void Recorder::image(int32_t layer, APOINT position, uint16_t width, uint16_t he
 stImageHandle Recorder::createImage(int32_t layer, const POINTRECT* area, int32_t* status) {
   const stImageHandle handle = next_.createImage(layer, area, status);
   Json& c = record("osGXcreateImage");
-  c["layer"] = layer, c["area"] = area ? rect(*area) : Json(nullptr), c["result"] = handle;
+  c["layer"] = layer, c["area"] = area ? rect(*area) : Json(nullptr);
+  c["status"] = status ? Json(*status) : Json(nullptr), c["result"] = handle;
   return handle;
 }
 
 stImageHandle Recorder::loadImage(const UniChar* path, int32_t* status) {
   const stImageHandle handle = next_.loadImage(path, status);
   Json& c = record("osGXloadImage");
-  c["path"] = wide(path), c["result"] = handle;
+  c["path"] = wide(path), c["status"] = status ? Json(*status) : Json(nullptr);
+  c["result"] = handle;
   return handle;
 }
 

@@ -32,6 +32,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
       options.trace = valueOf(args, i);
     } else if (arg == "--module") {
       options.module = valueOf(args, i);
+    } else if (arg == "--config") {
+      options.config = valueOf(args, i);
     } else if (arg == "--compare") {
       options.compare = valueOf(args, i);
     } else if (arg == "--tolerance") {
@@ -56,6 +58,7 @@ Options parseCommandLine(const std::vector<std::string>& args) {
 
 std::string usageText() {
   return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--module PATH]\n"
+         "                   [--config FILE]\n"
          "                   [--compare REFERENCE.png [--tolerance N]]\n"
          "       zelmo-panel --list-natives [--module PATH]\n"
          "\n"
@@ -67,6 +70,9 @@ std::string usageText() {
          "  --trace PATH       also write every drawing-service call and upcall as one JSON\n"
          "                     object per line\n"
          "  --module PATH      load this module instead of the one beside the program\n"
+         "  --config FILE      the configuration store the core services read and write (an\n"
+         "                     INI file, created if missing; without the option, an empty\n"
+         "                     store in a temporary file that is removed at exit)\n"
          "  --compare PATH     after rendering, compare the PNG with this reference picture;\n"
          "                     when more pixels differ than allowed, write OUT.diff.png (the\n"
          "                     differing pixels in red) and exit with 5\n"

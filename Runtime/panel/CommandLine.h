@@ -15,6 +15,7 @@ struct Options {
   std::string module;     // --module: the module to load, or empty for the one beside us
   std::string compare;    // --compare: a reference PNG the output must match, or empty
   int64_t tolerance = 0;  // --tolerance: how many pixels may differ from the reference
+  std::string config;     // --config: the configuration store's file, or empty for a temporary one
   bool listNatives = false;
   bool help = false;
 };

@@ -1,6 +1,7 @@
 // zelmo-panel: loads ZelmoGraphics.dlm as the panel runtime does and renders a JSON screen.
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -8,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "core/SystemLanguages.h"
+#include "core/Utf.h"
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
 #include "panel/CommandLine.h"
 #include "panel/Compare.h"
+#include "panel/ConfigScope.h"
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
@@ -89,9 +93,17 @@ void render(const panel::Options& options, const std::string& modulePath) {
   const panel::Screen screen = panel::readScreen(options.screen);
   LoadedModule loaded(modulePath);
   gx::RasterBackend raster(screen.width, screen.height, screen.layers, screen.background);
+  // Image paths in a screen are relative to the screen file, wherever the panel is run from.
+  raster.setImageFolder(std::filesystem::absolute(options.screen).parent_path().string());
   gx::Recorder recorder(&raster);
   const bool tracing = !options.trace.empty();
   ServiceScope service(tracing ? static_cast<gx::Backend*>(&recorder) : &raster);
+
+  const panel::ConfigScope config(options.config);
+  std::vector<std::u16string> languages;
+  for (const std::string& code : screen.systemLanguages)
+    languages.push_back(core::utf16FromUtf8(code));
+  core::setSystemLanguageCodes(languages);
 
   panel::Bindings names;
   std::optional<panel::UpcallTrace> upcalls;

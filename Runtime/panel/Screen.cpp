@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+#include "core/SystemLanguages.h"
+#include "core/Utf.h"
 #include "panel/ScreenError.h"
 
 namespace panel {
@@ -69,6 +71,23 @@ jref create(vm::Vm& vm, const Json& entry, const std::string& kind, const Bindin
   return toArg(vm, value, vm::Kind::Ref, type, names).bits;
 }
 
+// The language codes of the system language slots, in slot order.
+std::vector<std::string> systemLanguageCodes(const Json& list) {
+  constexpr size_t kMaxCodeUnits = 15;
+  if (!list.is_array() || list.size() > core::kSystemLanguageSlots)
+    throw ScreenError("must be an array of at most " + std::to_string(core::kSystemLanguageSlots) +
+                      " language codes");
+  std::vector<std::string> codes;
+  for (size_t slot = 0; slot < list.size(); ++slot) {
+    const Json& code = list[slot];
+    if (!code.is_string() || core::utf16FromUtf8(code.get<std::string>()).size() > kMaxCodeUnits)
+      throw ScreenError("slot " + std::to_string(slot) + ": must be a string of at most " +
+                        std::to_string(kMaxCodeUnits) + " UTF-16 units, got " + shown(code));
+    codes.push_back(code.get<std::string>());
+  }
+  return codes;
+}
+
 }  // namespace
 
 Screen readScreen(const std::string& path) {
@@ -87,7 +106,8 @@ Screen readScreen(const std::string& path) {
 
 Screen parseScreen(const Json& document) {
   if (!document.is_object()) throw ScreenError("the screen must be a JSON object");
-  allowOnly(document, {"width", "height", "background", "layers", "statics", "objects", "calls"});
+  allowOnly(document, {"width", "height", "background", "layers", "statics", "objects", "calls",
+                       "systemLanguages"});
   Screen screen;
   screen.width = intInRange(document, "width", 1, kMaxSide, 0, true);
   screen.height = intInRange(document, "height", 1, kMaxSide, 0, true);
@@ -104,6 +124,8 @@ Screen parseScreen(const Json& document) {
   screen.statics = section(document, "statics", Json::object());
   screen.objects = section(document, "objects", Json::array());
   screen.calls = section(document, "calls", Json::array());
+  if (const auto languages = document.find("systemLanguages"); languages != document.end())
+    screen.systemLanguages = at("systemLanguages", [&] { return systemLanguageCodes(*languages); });
   return screen;
 }
 

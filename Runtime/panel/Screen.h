@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "panel/Values.h"
 
@@ -17,6 +18,7 @@ struct Screen {
   Json statics = Json::object();
   Json objects = Json::array();
   Json calls = Json::array();
+  std::vector<std::string> systemLanguages;  // codes of slots 0..8, "" for a slot not in use
 };
 
 inline constexpr int kMaxSide = 8192;

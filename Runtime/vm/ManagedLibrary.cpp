@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "vm/LanguageMgrStandIn.h"
 #include "vm/StandIns.h"
 #include "vm/Vm.h"
 
@@ -128,6 +129,13 @@ void defineScale(Vm& vm) {
   vm.declareStaticNative("uxclasses/graphics/CuxCanvas", "preCalculatePolygonParams(I[I[I[I[I)V");
 }
 
+// An image object and the screen capture, which has no fields of its own.
+void defineImages(Vm& vm) {
+  vm.defineClass("uxclasses/graphics/CuxGraphicFile", "uxclasses/baseclasses/CuxGraphics",
+                 {{"imageHandle", "I"}, {"imageOption", "I"}});
+  vm.defineClass("uxclasses/graphics/CuxScreenCapture", "java/lang/Object", {});
+}
+
 }  // namespace
 
 void defineManagedLibrary(Vm& vm) {
@@ -179,8 +187,10 @@ void defineManagedLibrary(Vm& vm) {
                  {{"instanceCount", "I"}, {"decimalSeparator", "C"}, {"groupSeparator", "C"}});
   defineListBox(vm);
   defineScale(vm);
+  defineImages(vm);
 
   defineGraphicsStandIns(vm);
+  defineLanguageMgr(vm);
 }
 
 }  // namespace vm

@@ -167,5 +167,37 @@ TEST_F(ModuleTest, ArcPieAndPathNativesDoNotAllocate) {
   EXPECT_EQ(allocations.load() - before, 0);
 }
 
+TEST_F(ModuleTest, ImageNativesDoNotAllocate) {
+  gx::Backend nullService;
+  gx::installService(&nullService);
+  const char* file = "uxclasses/graphics/CuxGraphicFile";
+  const jref canvas = newCanvas(1);
+  const jref image = vm.newObject(file);
+  const jref status = vm.newIntArray(std::vector<int32_t>{0});
+  const jref path = vm.newString(std::u16string(300, u'p'));
+  const auto* draw = vm.findNative(file, "draw(I)V");
+  const auto* create = vm.findNative(file, "createImage(IIIII[I)I");
+  const auto* load = vm.findNative(file, "loadImage(Ljava/lang/String;[I)I");
+  const auto* unload = vm.findNative(file, "unloadImage(I)V");
+  const auto* drawImage =
+      vm.findNative(kCanvas, "drawImage(Luxclasses/graphics/CuxGraphicFile;II)V");
+  const vm::Arg layer[] = {I(0)};
+  const vm::Arg area[] = {I(0), I(1), I(2), I(3), I(4), R(status)};
+  const vm::Arg loadArgs[] = {R(path), R(status)};
+  const vm::Arg handle[] = {I(65537)};
+  const vm::Arg at[] = {R(image), I(5), I(6)};
+
+  const long before = allocations.load();
+  for (int i = 0; i < 100; ++i) {
+    vm.invoke(*draw, image, layer);
+    vm.invoke(*create, std::nullopt, area);
+    vm.invoke(*unload, image, handle);
+    vm.invoke(*load, std::nullopt, loadArgs);
+    vm.invoke(*unload, image, handle);
+    vm.invoke(*drawImage, canvas, at);
+  }
+  EXPECT_EQ(allocations.load() - before, 0);
+}
+
 }  // namespace
 }  // namespace zelmo::test

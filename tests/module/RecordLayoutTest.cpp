@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/FontRecord.h"
+#include "records/GraphicFileRecord.h"
 #include "records/GraphicsRecord.h"
 #include "records/ListBoxRecord.h"
 #include "records/ScaleRecord.h"
@@ -101,6 +102,9 @@ std::vector<ClassLayout> layouts() {
         at("textOption6", t::textOption6), at("textOption7", t::textOption7),
         at("textOption1", t::textOption1)}},
       scaleLayout(),
+      {GraphicFileFields::kClassName,
+       {at("imageHandle", GraphicFileFields::imageHandle),
+        at("imageOption", GraphicFileFields::imageOption)}},
   };
 }
 

@@ -110,12 +110,6 @@ TEST_F(UpcallTest, EachSlotRegistersOnceAtItsFirstUpcallAndPassesItsArguments) {
   EXPECT_EQ(seen.primMoved, 0);
 }
 
-TEST_F(UpcallTest, AByteArgumentArrivesSignExtended) {
-  defineLogged(kGraphics, "resize(IB)V");
-  upcall(kResize, vm.newObject(kShape), 150, 0x1FE);  // only the low byte, 0xFE, is the anchor
-  EXPECT_EQ(log, std::vector<std::string>{std::string(kGraphics) + ".resize(IB)V [150,-2]"});
-}
-
 TEST_F(UpcallTest, ARegistrationThatFailsRunsNothingLeavesTheStacksAndIsRetried) {
   const jref polyline = vm.newObject(kPolyLine);
   upcall(kUpdateCorePts, polyline);
@@ -187,15 +181,11 @@ TEST_F(UpcallTest, AReceiverOfAnotherClassRunsNothing) {
   EXPECT_EQ(seen.refMoved, 0);
 }
 
-TEST_F(UpcallTest, AStandInThatFailsIsReportedByTheOutermostCall) {
+TEST_F(UpcallTest, FaultsInsideAnUpcallAreReportedByTheOutermostCall) {
   vm.defineMethod(kGraphics, "draw(I)V", [](vm::Frame& f) { f.vm().getInt(f.self(), "absent"); });
   EXPECT_THROW(upcall(kDraw, vm.newObject(kShape), 1), std::logic_error);
   expectStacksAtRest();
-}
-
-TEST_F(UpcallTest, ANativeRunByAnUpcallThatLeavesTheStacksUnbalancedIsReported) {
-  defineLogged(kGraphics, "draw(I)V");
-  vm.registerNative(kShape, "draw(I)V", [] { --*get_npsp(); });
+  vm.registerNative(kShape, "draw(I)V", [] { --*get_npsp(); });  // leaves a slot pushed
   EXPECT_THROW(upcall(kDraw, vm.newObject(kShape), 1), std::logic_error);
   expectStacksAtRest();
 }

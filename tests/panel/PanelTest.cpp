@@ -538,5 +538,41 @@ TEST(PanelExamples, GaugesAndSymbolsShowBandsPieAndPathSymbols) {
                  });
 }
 
+// The water-works screen loads its pictures by paths relative to the screen file (the panel
+// runs elsewhere), keeps the logo's transparency, and shows a capture of its trend.
+TEST(PanelExamples, WaterWorksLoadsItsPicturesBesideTheScreen) {
+  const fs::path png = workDir() / "water-works.png", trace = workDir() / "water-works.jsonl";
+  const PanelRun run = runPanel({ZELMO_SOURCE_DIR "/examples/screens/water-works.json", "-o",
+                                 png.string(), "--trace", trace.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> images;
+  for (const Json& call : traceOf(trace)) {
+    const std::string fn = call["fn"];
+    if (fn == "osGXloadImage" || fn == "osGXcreateImage")
+      images.push_back(fn + " " + call["status"].dump() + " " + call["result"].dump());
+  }
+  EXPECT_EQ(images, (std::vector<std::string>{"osGXloadImage 0 65537", "osGXloadImage 0 65538",
+                                              "osGXcreateImage 0 65539"}));
+  expectPng(png,
+            {
+                {11, 6, 0x0B3D66, "the title bar through the logo's transparent corner"},
+                {300, 238, 0xF4F6F8, "alarm panel beside the thumbnail"},
+            },
+            480, 320);
+  // The drop of the logo is light blue; the photo's sky is blue above warm light.
+  cairo_surface_t* picture = cairo_image_surface_create_from_png(png.c_str());
+  const auto at = [&](int x, int y) {
+    const auto* row =
+        cairo_image_surface_get_data(picture) + y * cairo_image_surface_get_stride(picture);
+    return reinterpret_cast<const uint32_t*>(row)[x];
+  };
+  const auto blue = [](uint32_t p) { return p & 0xFF; };
+  const auto red = [](uint32_t p) { return (p >> 16) & 0xFF; };
+  EXPECT_GT(blue(at(33, 22)), 180u);
+  EXPECT_LT(red(at(33, 22)), 120u);
+  EXPECT_GT(blue(at(20, 74)), red(at(20, 74)));
+  cairo_surface_destroy(picture);
+}
+
 }  // namespace
 }  // namespace zelmo::test
