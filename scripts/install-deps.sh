@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and zelmo-panel need (idempotent).
+# Installs the Debian packages the build, the tests and zelmo-panel need (idempotent), and any
+# further packages named on the command line.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev
+packages=("$@" cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
           libpng-dev libjpeg-dev)
 # The configuration store's tests check its files against Python's configparser.

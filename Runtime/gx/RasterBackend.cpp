@@ -440,7 +440,7 @@ void RasterBackend::setClipFillAnimation(uint8_t on) { impl_->fillAnimation = on
 void RasterBackend::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t lineWidth,
                              uint16_t lineStyle, int32_t color, int32_t backColor,
                              uint8_t lineEnd) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen)) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -451,7 +451,7 @@ void RasterBackend::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uin
 void RasterBackend::drawPolyline(int32_t count, const APOINT* points, uint16_t lineWidth,
                                  uint16_t lineStyle, int32_t color, int32_t backColor,
                                  uint8_t lineEnd) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen) || count <= 0 || !points) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -548,7 +548,7 @@ void RasterBackend::fillRectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2
 
 void RasterBackend::drawEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color,
                                 uint16_t lineStyle, uint16_t lineWidth, int32_t backColor) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen)) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -579,7 +579,7 @@ void RasterBackend::fillEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, 
 void RasterBackend::drawArc(const POINTRECT& ellipse, const POINTLINE& ends, int32_t color,
                             int32_t backColor, uint8_t lineStyle, int32_t lineWidth,
                             const POINTRECT&, bool arcFlag) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen)) return;
   Context cr(begin(impl_->current));
   if (!cr) return;
@@ -621,7 +621,7 @@ void RasterBackend::pie(int32_t layer, const POINTRECT& ellipse, const POINTLINE
 
 void RasterBackend::drawPolygon(int32_t count, const APOINT* points, uint16_t lineWidth,
                                 int32_t color, int32_t backColor, uint16_t lineStyle) {
-  const Pen pen{color, backColor, lineStyle, lineWidthOf(lineWidth)};
+  const Pen pen{color, backColor, static_cast<unsigned>(lineStyle), lineWidthOf(lineWidth)};
   if (!drawsLine(pen) || count <= 0 || !points) return;
   Context cr(begin(impl_->current));
   if (!cr) return;

@@ -125,5 +125,19 @@ TEST(FloatBoundsTest, HugeDecimalCountsShowTheLeadingDigits) {
   EXPECT_EQ(t.substr(0, 4), "1.50");
 }
 
+// The formatter takes a double, but the text of one beyond the largest single has more digits
+// than its scratch buffer holds: such a value shows as the largest single does.
+TEST(FloatBoundsTest, DoublesBeyondTheLargestSingleShowAsTheLargestSingle) {
+  const double largest = std::numeric_limits<float>::max();
+  for (const double sign : {1.0, -1.0}) {
+    for (const FloatOptions& o : {fo(60, 2), fo(60, 79, true), fo(5, 2), fo(0, 0, false, true)}) {
+      EXPECT_EQ(formatted(sign * 1e300, o, kPointComma), formatted(sign * largest, o, kPointComma));
+      EXPECT_EQ(formatted(sign * std::numeric_limits<double>::max(), o, kPointComma),
+                formatted(sign * largest, o, kPointComma));
+    }
+  }
+  EXPECT_EQ(formatted(1e300, fo(60, 2), kPointComma), "340282346638528859811704183484516925440.00");
+}
+
 }  // namespace
 }  // namespace zelmo::test

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "support/ModuleFixture.h"
+#include "support/ProcessSize.h"
 
 namespace zelmo::test {
 namespace {
@@ -296,12 +297,6 @@ TEST_F(ListBoxTest, AtMost1024ModelsLive) {
   EXPECT_EQ(handle(extra) & 1023, handle(boxes[500]) & 1023);
   for (const jref box : boxes) call(kListBox, "deleteListBox()V", box);
   call(kListBox, "deleteListBox()V", extra);
-}
-
-long residentBytes() {
-  long pages = 0, resident = 0;
-  std::ifstream("/proc/self/statm") >> pages >> resident;
-  return resident * sysconf(_SC_PAGESIZE);
 }
 
 // Create, fill and delete many times over: memory comes back each time. The objects stay put

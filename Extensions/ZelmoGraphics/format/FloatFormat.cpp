@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "platform/CoreServices.h"
 
@@ -61,6 +62,12 @@ int32_t fixedText(double value, int32_t width, int32_t decimals, UniChar (&scrat
 
 int32_t formatFloat(double value, const FloatOptions& options, Separators separators,
                     NumberBuffer out) {
+  // A finite double beyond the largest single would print more digits than the scratch buffer
+  // holds; the displays only ever hold singles, so it shows as the largest one.
+  constexpr double kLargestSingle = std::numeric_limits<float>::max();
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  if (value > kLargestSingle && value < kInfinity) value = kLargestSingle;
+  if (value < -kLargestSingle && value > -kInfinity) value = -kLargestSingle;
   const int64_t digits = options.digits;
   int64_t decimals = bounded(options.decimals, 0, kMaxDecimals);
   int32_t width = 0;
