@@ -52,8 +52,8 @@ const char* const kTrickyTexts[] = {
     "[DEFAULT]\nd = from default\nk = d\n[Language]\nk = own\n[Other]\n",
     "[Language] trailing text\nk:x = y=z\n",
     "  [Language]\n  k = indented section\n",
-    "[Language]\nk = Fran\xC3\xA7"
-    "ais \xE6\x97\xA5\xE6\x9C\xAC\n",
+    ("[Language]\nk = Fran\xC3\xA7"
+     "ais \xE6\x97\xA5\xE6\x9C\xAC\n"),
     "[Language]\nk =\xC2\xA0nbsp\xE3\x80\x80\x1f\n\x0b\n",
     "[A]]\nk = bracket\n[ spaced ]\nk = s\n",
     "[Language]\nk = 1\n[Other]\nk = 2\n[Language]\nk = 3\n",  // lax only
