@@ -71,31 +71,48 @@ ResolvedMethod Vm::resolveCached(MethodSlot& slot, const ClassDef& cls) {
   return slot.byClass[id];
 }
 
+// Method numbers belong to the process, not to one VM: the module keeps a registered slot for as
+// long as it stays loaded, and a process (a test, the fuzzer) may run one VM after another under
+// the same module. A number stands for the same (class, signature) in every VM.
+namespace {
+std::vector<std::pair<std::string, std::string>>& slotNames() {
+  static std::vector<std::pair<std::string, std::string>> names;
+  return names;
+}
+}  // namespace
+
 bool Vm::registerMethodSlot(int16_t* slot, const char* className, const char* signature) {
   ++slotRegistrations_;
   if (!slot || !className || !signature) return false;
   const ClassDef* cls = findClass(className);
   if (!cls || !resolve(*cls, signature).found()) return false;
-  for (size_t i = 0; i < slots_.size(); ++i) {
-    if (slots_[i]->cls == cls && slots_[i]->signature == signature) {
-      *slot = static_cast<int16_t>(i);
-      return true;
-    }
-  }
-  if (slots_.size() > static_cast<size_t>(std::numeric_limits<int16_t>::max())) return false;
-  const Descriptor d = parseDescriptor(signature);  // well formed: a method was found under it
-  size_t refSlots = 1;
-  size_t primSlots = 0;
-  for (Kind k : d.parameters) ++(k == Kind::Ref ? refSlots : primSlots);
-  slots_.push_back(
-      std::make_unique<MethodSlot>(MethodSlot{cls, signature, d, refSlots, primSlots, {}, {}, 0}));
-  *slot = static_cast<int16_t>(slots_.size() - 1);
-  return true;
+  auto& names = slotNames();
+  const std::pair<std::string, std::string> name{className, signature};
+  size_t number = 0;
+  while (number < names.size() && names[number] != name) ++number;
+  if (number > static_cast<size_t>(std::numeric_limits<int16_t>::max())) return false;
+  if (number == names.size()) names.push_back(name);
+  *slot = static_cast<int16_t>(number);
+  return methodForSlot(*slot) != nullptr;
 }
 
 MethodSlot* Vm::methodForSlot(int16_t slot) {
-  if (slot < 0 || static_cast<size_t>(slot) >= slots_.size()) return nullptr;
-  return slots_[static_cast<size_t>(slot)].get();
+  const auto& names = slotNames();
+  if (slot < 0 || static_cast<size_t>(slot) >= names.size()) return nullptr;
+  const size_t number = static_cast<size_t>(slot);
+  if (slots_.size() <= number) slots_.resize(number + 1);
+  if (!slots_[number]) {
+    const ClassDef* cls = findClass(names[number].first);
+    if (!cls) return nullptr;
+    const std::string& signature = names[number].second;
+    const Descriptor d = parseDescriptor(signature);
+    size_t refSlots = 1;
+    size_t primSlots = 0;
+    for (Kind k : d.parameters) ++(k == Kind::Ref ? refSlots : primSlots);
+    slots_[number] = std::make_unique<MethodSlot>(
+        MethodSlot{cls, signature, d, refSlots, primSlots, {}, {}, 0});
+  }
+  return slots_[number].get();
 }
 
 // The receiver was pushed as a reference or as its field storage; the word before the storage

@@ -231,5 +231,27 @@ TEST_F(UpcallTest, TheObserverSeesEachUpcallBeforeItsBodyRuns) {
                                               "body"}));
 }
 
+// The module keeps a registered slot for as long as it stays loaded, while a process may run one
+// VM after another under it: a slot registered in one VM must name the same method in the next.
+TEST(UpcallSlotsTest, ASlotRegisteredInOneVmNamesTheSameMethodInTheNext) {
+  std::vector<std::string> log;
+  for (int round = 0; round < 2; ++round) {
+    vm::Vm vm;
+    vm.defineClass(kGraphics, "java/lang/Object", {});
+    vm.defineClass(kPolyLine, kGraphics, {});
+    test::installUpcallDriver(vm);
+    vm.defineMethod(kGraphics, "draw(I)V", [&](vm::Frame&) { log.push_back("draw"); });
+    vm.defineMethod(kPolyLine, "updateCorePts()V",
+                    [&](vm::Frame&) { log.push_back("updateCorePts"); });
+    const jref polyline = vm.newObject(kPolyLine);
+    // The first VM numbers draw(I)V before updateCorePts()V; the second registers nothing.
+    if (round == 0) test::driveUpcall(vm, kDraw, polyline, 0, 0, 0);
+    test::driveUpcall(vm, kUpdateCorePts, polyline, 0, 0, 0);
+    EXPECT_EQ(vm.psp, vm.refStackTop());
+    EXPECT_EQ(vm.npsp, vm.primStackTop());
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"draw", "updateCorePts", "updateCorePts"}));
+}
+
 }  // namespace
 }  // namespace zelmo
