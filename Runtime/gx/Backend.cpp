@@ -1,6 +1,7 @@
 #include "gx/Backend.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gx {
 
@@ -30,11 +31,15 @@ void Backend::pie(int32_t, const POINTRECT&, const POINTLINE&, const PLANECOL&, 
 
 void Backend::getLineBoundingRect(APOINT from, APOINT to, uint8_t lineWidth, POINTRECT* rect) {
   if (!rect) return;
-  const int32_t half = lineWidth / 2;
-  rect->x1 = std::min(from.x, to.x) - half;
-  rect->y1 = std::min(from.y, to.y) - half;
-  rect->x2 = std::max(from.x, to.x) + half;
-  rect->y2 = std::max(from.y, to.y) + half;
+  // Worked in 64 bits: a box that reaches past the 32-bit range stops at its edge.
+  const int64_t half = lineWidth / 2;
+  const auto edge = [](int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
+  rect->x1 = edge(std::min<int64_t>(from.x, to.x) - half);
+  rect->y1 = edge(std::min<int64_t>(from.y, to.y) - half);
+  rect->x2 = edge(std::max<int64_t>(from.x, to.x) + half);
+  rect->y2 = edge(std::max<int64_t>(from.y, to.y) + half);
 }
 
 bool Backend::getClipArea(int32_t* x1, int32_t* y1, int32_t* x2, int32_t* y2, int32_t layer) {
