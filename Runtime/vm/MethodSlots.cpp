@@ -109,8 +109,8 @@ MethodSlot* Vm::methodForSlot(int16_t slot) {
     size_t refSlots = 1;
     size_t primSlots = 0;
     for (Kind k : d.parameters) ++(k == Kind::Ref ? refSlots : primSlots);
-    slots_[number] = std::make_unique<MethodSlot>(
-        MethodSlot{cls, signature, d, refSlots, primSlots, {}, {}, 0});
+    slots_[number] =
+        std::make_unique<MethodSlot>(MethodSlot{cls, signature, d, refSlots, primSlots, {}, {}, 0});
   }
   return slots_[number].get();
 }

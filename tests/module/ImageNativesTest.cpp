@@ -8,6 +8,7 @@
 #include "core/Utf.h"
 #include "gx/RasterBackend.h"
 #include "support/ModuleFixture.h"
+#include "support/ProcessSize.h"
 
 namespace zelmo::test {
 namespace {
@@ -148,6 +149,36 @@ TEST_F(ImageNativesTest, CaptureAndUnloadReadNoFieldAndWorkThroughTheClass) {
   EXPECT_EQ(drawn(),
             (Lines{"osGXcreateImage(1,{10,20,39,59},0,65537)", "osGXcreateImage(1,null,0,65538)",
                    "osGXunloadImage(65537)", "osGXunloadImage(4294967295)"}));
+}
+
+// Images loaded from a file and captured from the layer, then unloaded, many times over through
+// the raster service: memory comes back each time. Nothing moves, as each relocation takes heap
+// that the stand-in never frees.
+TEST_F(ImageNativesTest, HundredThousandCyclesLeaveTheProcessSizeFlat) {
+  vm.relocateOnEveryCall = false;
+  gx::RasterBackend raster(16, 16, 1, 0x2060A0);
+  gx::installService(&raster);
+  const std::string file = ::testing::TempDir() + "zelmo-cycle.png";
+  std::string error;
+  ASSERT_TRUE(raster.writePng(file, &error)) << error;
+  const jref path = vm.newString(core::utf16FromUtf8(file));
+  const jref status = vm.newIntArray(std::vector<int32_t>{-1});
+  const auto* load = vm.findNative(kFile, "loadImage(Ljava/lang/String;[I)I");
+  const auto* capture = vm.findNative(kCapture, "createImage(IIIII)I");
+  const auto* unload = vm.findNative(kFile, "unloadImage(I)V");
+  const vm::Arg loaded[] = {R(path), R(status)};
+  const vm::Arg area[] = {I(1), I(2), I(2), I(8), I(8)};
+  const auto cycle = [&] {
+    const int32_t fromFile = vm.invoke(*load, std::nullopt, loaded).i();
+    const int32_t captured = vm.invoke(*capture, std::nullopt, area).i();
+    const vm::Arg handles[] = {I(fromFile), I(captured)};
+    vm.invoke(*unload, std::nullopt, {handles, 1});
+    vm.invoke(*unload, std::nullopt, {handles + 1, 1});
+  };
+  cycle();
+  ASSERT_EQ(vm.intArray(status), std::vector<int32_t>{0});
+  EXPECT_LT(residentGrowthOver(100000, cycle), 1L << 20);
+  gx::installService(&recorder);
 }
 
 }  // namespace
