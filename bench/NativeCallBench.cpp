@@ -32,6 +32,28 @@ void NativeSetClipPrepared(benchmark::State& state) {
 }
 BENCHMARK(NativeSetClipPrepared);
 
+// The module's own cost: the native's function run again and again on a frame the VM built once.
+// A native pops nothing and writes no result here, so the frame stays as it was.
+void NativeSetClipOwnCost(benchmark::State& state) {
+  auto& m = loaded();
+  const jref canvas = m.vm.newObject("uxclasses/graphics/CuxCanvas");
+  const vm::NativeMethod* setClip =
+      m.vm.findNative("uxclasses/graphics/CuxCanvas", "setClip(IIII)V");
+  vm::Vm& v = m.vm;
+  jslot* const savedPfp = v.pfp;
+  jslot* const savedNpfp = v.npfp;
+  v.pfp = v.psp;
+  v.npfp = v.npsp;
+  *--v.psp = canvas;
+  for (const int32_t arg : {10, 20, 30, 40}) *--v.npsp = static_cast<jslot>(arg);
+  for (auto _ : state) setClip->function();
+  v.psp = v.pfp;
+  v.npsp = v.npfp;
+  v.pfp = savedPfp;
+  v.npfp = savedNpfp;
+}
+BENCHMARK(NativeSetClipOwnCost);
+
 void DirectOsGXsetClipArea(benchmark::State& state) {
   int32_t x = 10;
   for (auto _ : state) {

@@ -26,4 +26,4 @@ llvm-profdata-14 merge -sparse build-cov/profiles/*.profraw -o build-cov/corpus.
 objects=()
 for target in $targets; do objects+=(-object "build-cov/bin/$target"); done
 llvm-cov-14 report build-cov/bin/ZelmoGraphics.dlm "${objects[@]}" \
-  -instr-profile=build-cov/corpus.profdata "$(pwd)/Extensions/ZelmoGraphics" | tail -n 1
+  -instr-profile=build-cov/corpus.profdata "$(pwd)/Extensions/ZelmoGraphics" | sed -n '1p;$p'

@@ -231,8 +231,7 @@ void Vm::runNativeUpcall(const NativeMethod& method, size_t refSlots, size_t pri
   npfp = savedNpfp;
   psp = refFrame;
   npsp = primFrame;
-  if (!balanced)
-    reportFault(method.className + "." + method.signature + " left the stacks unbalanced");
+  if (!balanced) reportUnbalanced(method);
   if (relocateOnEveryCall) relocateAll();
   if (result == Kind::Ref) *--psp = value;
 }

@@ -346,11 +346,18 @@ Result Vm::run(const NativeMethod& method, std::optional<jref> self, std::span<c
   npfp = savedNpfp;
   psp = refFrame;
   npsp = primFrame;
-  if (!balanced)
-    reportFault(method.className + "." + method.signature + " left the stacks unbalanced");
-  if (relocateOnEveryCall) relocateAll();
-  if (invokeDepth_ == 0) throwPendingFault();
+  if (!balanced) [[unlikely]]
+    reportUnbalanced(method);
+  if (relocateOnEveryCall) [[unlikely]]
+    relocateAll();
+  if (invokeDepth_ == 0 && (nestingRefused_ || !pendingFault_.empty())) [[unlikely]]
+    throwPendingFault();
   return r;
+}
+
+// Out of line, so that building the message costs the common path nothing.
+[[gnu::noinline, gnu::cold]] void Vm::reportUnbalanced(const NativeMethod& method) {
+  reportFault(method.className + "." + method.signature + " left the stacks unbalanced");
 }
 
 Result Vm::invoke(std::string_view className, std::string_view signature, std::optional<jref> self,

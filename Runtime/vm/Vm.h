@@ -231,6 +231,7 @@ class Vm {
   std::pair<jref, const ClassDef*> receiverOf(jslot pushed) const;
   void runNativeUpcall(const NativeMethod& method, size_t refSlots, size_t primSlots);
   void throwPendingFault();
+  void reportUnbalanced(const NativeMethod& method);
 
   std::vector<std::unique_ptr<ManagedMethod>> methods_;
   std::vector<std::unique_ptr<MethodSlot>> slots_;
