@@ -27,7 +27,7 @@ std::string quoted(const std::string& arg) {
 std::string client(const std::vector<std::string>& args) {
   const fs::path out = configTestDir() / "client.out";
   std::string command = "python3 " + quoted(kClient);
-  for (const std::string& arg : args) command += " " + quoted(arg);
+  for (const std::string& arg : args) command.append(" ").append(quoted(arg));
   const int status = std::system((command + " >" + quoted(out.string())).c_str());
   EXPECT_EQ(status, 0) << "python3 is needed (scripts/install-deps.sh): " << command;
   return fileText(out);

@@ -58,7 +58,7 @@ class UpcallTest : public ::testing::Test {
     vm.defineMethod(className, signature, [this, className, signature](vm::Frame& f) {
       std::string entry = std::string(className) + "." + signature + " [";
       for (size_t i = 0; i < f.primCount; ++i)
-        entry += (i ? "," : "") + std::to_string(f.intArg(i));
+        entry.append(i ? "," : "").append(std::to_string(f.intArg(i)));
       log.push_back(entry + "]");
       f.setRefResult(f.self());
     });
@@ -222,7 +222,7 @@ TEST_F(UpcallTest, TheObserverSeesEachUpcallBeforeItsBodyRuns) {
   std::vector<std::string> events;
   vm.upcallObserver = [&](const vm::UpcallEvent& e) {
     std::string entry = e.className + "." + e.signature + (e.isVirtual ? " virtual" : " exact");
-    for (const int32_t a : e.args) entry += " " + std::to_string(a);
+    for (const int32_t a : e.args) entry.append(" ").append(std::to_string(a));
     events.push_back(entry + (e.receiver ? "" : " null"));
   };
   vm.defineMethod(kGraphics, "resize(IB)V", [&](vm::Frame&) { events.push_back("body"); });

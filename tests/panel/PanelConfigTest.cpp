@@ -34,7 +34,7 @@ PanelResult render(const std::string& screen, const std::vector<std::string>& ex
   std::string command =
       prefix + quoted(ZELMO_PANEL_PATH) + " " + quoted((dir / "screen.json").string()) + " -o " +
       quoted((dir / "out.png").string()) + " --trace " + quoted((dir / "trace.jsonl").string());
-  for (const std::string& arg : extra) command += " " + quoted(arg);
+  for (const std::string& arg : extra) command.append(" ").append(quoted(arg));
   const int status = std::system((command + " 2>" + quoted((dir / "stderr").string())).c_str());
   PanelResult run;
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -57,7 +57,7 @@ fs::path workDir() {
 PanelRun runPanel(const std::vector<std::string>& args) {
   const fs::path dir = workDir();
   std::string command = quoted(ZELMO_PANEL_PATH);
-  for (const std::string& arg : args) command += " " + quoted(arg);
+  for (const std::string& arg : args) command.append(" ").append(quoted(arg));
   command += " >" + quoted((dir / "stdout").string()) + " 2>" + quoted((dir / "stderr").string());
   const int status = std::system(command.c_str());
   PanelRun run;

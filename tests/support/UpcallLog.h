@@ -18,7 +18,7 @@ class UpcallLogTest : public ModuleTest {
     vm.upcallObserver = [this](const vm::UpcallEvent& e) {
       std::string line = "upcall " + e.signature + " on " + nameOf(e.receiver);
       if (!e.isVirtual) line += " exact";
-      for (int32_t a : e.args) line += " " + std::to_string(a);
+      for (int32_t a : e.args) line.append(" ").append(std::to_string(a));
       upcalls_.emplace_back(recorder.calls().size(), line);
     };
   }
