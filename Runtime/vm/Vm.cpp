@@ -287,8 +287,17 @@ void Vm::validate(const NativeMethod& method, std::optional<jref> self,
 void Vm::checkRoom(const NativeMethod& method, size_t args) const {
   const size_t needed = args + 2;
   if (static_cast<size_t>(psp - refStackBase()) < needed ||
-      static_cast<size_t>(npsp - primStack_.get()) < needed)
-    throw std::length_error(method.className + "." + method.signature + ": stack overflow");
+      static_cast<size_t>(npsp - primStack_.get()) < needed) [[unlikely]]
+    throwStackOverflow(method);
+}
+
+// Out of line, so that building the message costs the common path nothing.
+[[noreturn, gnu::noinline, gnu::cold]] void Vm::throwStackOverflow(const NativeMethod& method) {
+  throw std::length_error(method.className + "." + method.signature + ": stack overflow");
+}
+[[noreturn, gnu::noinline, gnu::cold]] void Vm::throwNotPrepared(const NativeMethod& method) {
+  throw std::invalid_argument(method.className + "." + method.signature +
+                              ": call does not have its prepared shape");
 }
 
 PreparedCall Vm::prepare(const NativeMethod& method, std::optional<jref> self,
@@ -300,8 +309,8 @@ PreparedCall Vm::prepare(const NativeMethod& method, std::optional<jref> self,
 Result Vm::invoke(const PreparedCall& call, std::optional<jref> self, std::span<const Arg> args) {
   const NativeMethod& method = *call.method;
   if (args.size() != method.descriptor.parameters.size() || self.has_value() != call.withReceiver)
-    throw std::invalid_argument(method.className + "." + method.signature +
-                                ": call does not have its prepared shape");
+      [[unlikely]]
+    throwNotPrepared(method);
   checkRoom(method, args.size());
   return run(method, self, args);
 }

@@ -214,6 +214,8 @@ class Vm {
   void validate(const NativeMethod& method, std::optional<jref> self,
                 std::span<const Arg> args) const;
   void checkRoom(const NativeMethod& method, size_t args) const;
+  [[noreturn]] static void throwStackOverflow(const NativeMethod& method);
+  [[noreturn]] static void throwNotPrepared(const NativeMethod& method);
   Result run(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args);
 
   Arena arena_;
