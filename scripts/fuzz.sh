@@ -35,7 +35,7 @@ for target in $targets; do
       echo "== $target: smoke"
       scratch="build-fuzz/smoke/$target"  # new inputs go here, not into the checked-in seeds
       rm -rf "$scratch" && mkdir -p "$scratch"
-      "build-fuzz/bin/$target" "${options[@]}" -seed=1 -runs=20000 -max_total_time=15 \
+      "build-fuzz/bin/$target" "${options[@]}" -seed=1 -runs=200000 -max_total_time=15 \
         "$scratch" "$seeds"
       ;;
     *)
