@@ -109,11 +109,7 @@ TEST_F(CanvasNumberTest, EachOverloadDrawsItsTextWithItsTargetFontAndColours) {
   for (const auto& c : cases) {
     for (const auto separators : {kPointComma, kCommaPoint}) {
       useSeparators(separators);
-      recorder.clear();
-      const vm::NativeMethod* native = vm.findNative(kCanvas, c.signature);
-      ASSERT_NE(native, nullptr) << c.signature;
-      vm.invoke(*native, canvas, c.args);
-      ASSERT_EQ(drawn().size(), 1u) << c.signature;
+      ASSERT_EQ(canvasDraw(c.signature, c.args, canvas).size(), 1u) << c.signature;
       // Separators only ever appear inside the quoted text, never in the rest of the line.
       const auto open = c.expected.find('"');
       const auto close = c.expected.rfind('"');

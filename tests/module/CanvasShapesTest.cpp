@@ -1,5 +1,4 @@
-// Rectangles, ovals, lines, point lists, triangles and bevel buttons of the canvas, driven through
-// the VM stand-in and checked against the recorded drawing-service calls.
+// Rectangles, ovals, lines, point lists, triangles and bevel buttons of the canvas.
 #include <climits>
 #include <functional>
 #include <numeric>
@@ -27,21 +26,16 @@ class CanvasShapesTest : public ModuleTest {
               {11, 22, 0x10101, 0x10002, 0x10103});
   }
 
-  Calls draw(const char* signature, const Args& args, jref self) {
-    recorder.clear();
-    const vm::NativeMethod* method = vm.findNative(kCanvas, signature);
-    EXPECT_NE(method, nullptr) << signature;
-    if (method) vm.invoke(*method, self, std::span<const vm::Arg>(args));
-    return drawn();
+  Calls draw(const char* signature, const Args& args) {
+    return canvasDraw(signature, args, canvas);
   }
-  Calls draw(const char* signature, const Args& args) { return draw(signature, args, canvas); }
 
   void expectAll(const std::vector<Case>& cases) {
     for (const Case& c : cases) EXPECT_EQ(draw(c.signature, c.args), c.expected) << c.signature;
   }
 
   void translate(int32_t x, int32_t y) { canvasCall(canvas, "setTransform(II)V", {I(x), I(y)}); }
-  jref ints(std::vector<int32_t> values) { return vm.newIntArray(values); }
+  jref array(std::vector<int32_t> values) { return vm.newIntArray(values); }
 
   jref canvas = newCanvas();
 };
@@ -49,8 +43,8 @@ class CanvasShapesTest : public ModuleTest {
 // clang-format off
 TEST_F(CanvasShapesTest, EachNativeIssuesItsCallsAndOnlyTheTranslatingOnesMove) {
   translate(100, 200);
-  const jref xs = ints({1, 2, 3}), ys = ints({4, 5, 6});
-  const auto xy = [&] { return R(ints({1, 4, 2, 5, 3, 6})); };  // fresh: some write into it
+  const jref xs = array({1, 2, 3}), ys = array({4, 5, 6});
+  const auto xy = [&] { return R(array({1, 4, 2, 5, 3, 6})); };  // fresh: some write into it
   const std::string p = "3,[[1,4],[2,5],[3,6]],", t = "3,[[101,204],[102,205],[103,206]],";
   expectAll({
     {"drawRect(IIII)V", {I(10), I(20), I(30), I(40)},
@@ -140,7 +134,7 @@ TEST_F(CanvasShapesTest, PatternAndLineTestsDecideWhatIsDrawn) {
 }
 
 TEST_F(CanvasShapesTest, MissingBorderFallsBackToAThinOutlineInTheFillColour) {
-  const jref xy = ints({0, 0, 9, 0, 9, 9});
+  const jref xy = array({0, 0, 9, 0, 9, 9});
   const std::string fillP = "osGXfillPolygon(3,[[0,0],[9,0],[9,9]],44,55,1,true)";
   const std::string fillT = "osGXfillTriangle(0,0,9,0,9,9,44,55,1)";
   const std::string thinP = "osGXdrawPolygon(3,[[0,0],[9,0],[9,9]],1,44,55,1)";
@@ -191,7 +185,7 @@ TEST_F(CanvasShapesTest, RectanglesOfZeroSizeDrawNothingButOvalsDo) {
 
 TEST_F(CanvasShapesTest, TranslationIsWrittenBackIntoTheCallersArrayAndWraps) {
   translate(5, 7);
-  const jref xy = ints({10, 20, 30, 40});
+  const jref xy = array({10, 20, 30, 40});
   EXPECT_EQ(draw("fillPolygonWithBorder([IIIIIIIIB)V",
                  {R(xy), I(1), I(44), I(55), I(1), I(66), I(1), I(1), B(0)}),
             (Calls{"osGXfillPolygon(1,[[15,27]],44,55,1,false)",
@@ -233,7 +227,7 @@ std::vector<int32_t> countsOf(const Calls& calls) {
 }
 
 TEST_F(CanvasShapesTest, NegativeCountsNullArraysAndANullCanvasDrawNothing) {
-  const jref a = ints({1, 2, 3, 4, 5, 6});
+  const jref a = array({1, 2, 3, 4, 5, 6});
   for (const auto& [signature, args] : pointListCalls(a, a, a, -1))
     EXPECT_EQ(draw(signature, args), Calls{}) << signature;
   for (const auto& [signature, args] : pointListCalls(0, a, 0, 3))
@@ -246,14 +240,14 @@ TEST_F(CanvasShapesTest, NegativeCountsNullArraysAndANullCanvasDrawNothing) {
   EXPECT_EQ(vm.intArray(a), (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
 
   for (const char* signature : {"drawRect(IIII)V", "fillOval(IIII)V", "drawLine(IIII)V"})
-    EXPECT_EQ(draw(signature, {I(0), I(0), I(2), I(2)}, 0), Calls{}) << signature;
-  EXPECT_EQ(draw("fillPolygon([I[II)V", {R(a), R(a), I(2)}, 0), Calls{});
+    EXPECT_EQ(canvasDraw(signature, {I(0), I(0), I(2), I(2)}, 0), Calls{}) << signature;
+  EXPECT_EQ(canvasDraw("fillPolygon([I[II)V", {R(a), R(a), I(2)}, 0), Calls{});
 }
 
 TEST_F(CanvasShapesTest, CountsBeyondTheArraysDrawOnlyThePointsThatExist) {
   translate(1, 1);
-  const jref xs = ints({1, 2, 3}), ys = ints({4, 5, 6, 7});
-  const jref xy = ints({1, 4, 2, 5, 3});  // two whole pairs and a lone x
+  const jref xs = array({1, 2, 3}), ys = array({4, 5, 6, 7});
+  const jref xy = array({1, 4, 2, 5, 3});  // two whole pairs and a lone x
   for (const auto& [signature, args] : pointListCalls(xs, ys, xy, 100)) {
     const Calls calls = draw(signature, args);
     EXPECT_FALSE(calls.empty()) << signature;
@@ -264,7 +258,7 @@ TEST_F(CanvasShapesTest, CountsBeyondTheArraysDrawOnlyThePointsThatExist) {
 
   std::vector<int32_t> values(3000);
   std::iota(values.begin(), values.end(), 0);
-  const jref big = ints(values);  // 3000 points copied, 1500 pairs in place
+  const jref big = array(values);  // 3000 points copied, 1500 pairs in place
   for (const auto& [signature, args] : pointListCalls(big, big, big, 3000)) {
     for (int32_t count : countsOf(draw(signature, args)))
       EXPECT_EQ(count, isCopied(signature) ? 2800 : 1500) << signature;

@@ -71,9 +71,7 @@ class CanvasStringsTest : public ModuleTest {
     std::vector<vm::Arg> args = o.args;
     for (auto& a : args)
       if (a.kind == vm::Kind::Ref) a.bits = a.bits == kText.bits ? text : withFont;
-    recorder.clear();
-    vm.invoke(*vm.findNative(kCanvas, o.signature), canvas, args);
-    return drawn();
+    return canvasDraw(o.signature, args, canvas);
   }
 
   jref canvas = newCanvas(3);

@@ -78,9 +78,7 @@ TEST_F(FontTest, CalcTextMetricsStoresTheServiceValues) {
   vm.setInt(font, "fontHandle", 9);
   call(kFont, "calcTextMetrics(Ljava/lang/String;)V", font, {R(vm.newStringUtf8("Tank 3"))});
   EXPECT_EQ(drawn(), std::vector<std::string>{"osGXgetTextMetrics(9,\"Tank 3\",6,48,16,4)"});
-  EXPECT_EQ(vm.getInt(font, "textWidth"), 48);
-  EXPECT_EQ(vm.getInt(font, "textHeight"), 16);
-  EXPECT_EQ(vm.getInt(font, "textMetric3"), 4);
+  EXPECT_EQ(ints(font, "textWidth textHeight textMetric3"), (std::vector<int32_t>{48, 16, 4}));
 }
 
 TEST_F(FontTest, CalcTextMetricsOfNullTextIsAFatalReportAndChangesNothing) {

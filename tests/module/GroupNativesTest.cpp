@@ -1,7 +1,4 @@
-// The group (complex object) natives through the VM stand-in: which upcall each member gets and
-// in what order, the state bits, the resize shifts, the box from the members, null and empty
-// members, arrays replaced during a walk, and groups that hold themselves. Every object moves
-// at every upcall.
+// The group (complex object) natives, with every object moving at every upcall.
 #include "support/UpcallLog.h"
 
 namespace zelmo::test {

@@ -1,6 +1,4 @@
-// The image natives of CuxGraphicFile, CuxScreenCapture and CuxCanvas, asserted on the recorded
-// drawing-service calls: areas and sizes as the managed side gives them, wrapping, status arrays
-// that are null or empty, paths cut at their limit, null objects, and calls through the class.
+// The image natives of CuxGraphicFile, CuxScreenCapture and CuxCanvas.
 #include <limits>
 #include <string>
 #include <vector>

@@ -1,6 +1,4 @@
-// The CuxListBox natives through the VM stand-in, with every object moving at each call: the
-// model they drive, the managed fields they read and write, the clip state of draw, getRowPos,
-// and the handle table that refuses deleted, foreign and garbage handles.
+// The CuxListBox natives, with every object moving at each call, and their handle table.
 #include <fstream>
 #include <initializer_list>
 #include <string>
@@ -132,16 +130,11 @@ TEST_F(ListBoxTest, MoveOffsetsTheOriginRectangleOnSixteenBits) {
   construct(box, 1, 2, {40}, {8});
   setFields(box, "originX1 originY1 originX2 originY2", {0, 100, 50, 150});
   call(kListBox, "move(II)V", box, {I(5), I(5)});
-  const auto fields = [&] {
-    std::vector<int32_t> v;
-    for (const char* f : {"x1", "y1", "x2", "y2"}) v.push_back(vm.getInt(box, f));
-    return v;
-  };
-  EXPECT_EQ(fields(), (std::vector<int32_t>{5, 95, 55, 145}));
+  EXPECT_EQ(ints(box, "x1 y1 x2 y2"), (std::vector<int32_t>{5, 95, 55, 145}));
   EXPECT_EQ(draw(box)[2], "osGXdrawRectangle(5,95,55,145,1,1,2236962,2236962,0,0,0)");
   setFields(box, "originX1 originY1", {32767, -32768});
   call(kListBox, "move(II)V", box, {I(1), I(1)});
-  EXPECT_EQ(fields(), (std::vector<int32_t>{-32768, 32767, 51, 149}));
+  EXPECT_EQ(ints(box, "x1 y1 x2 y2"), (std::vector<int32_t>{-32768, 32767, 51, 149}));
 }
 
 TEST_F(ListBoxTest, GetRowPosCountsRowsFromTheTopWithoutLooping) {
@@ -206,9 +199,7 @@ TEST_F(ListBoxTest, RefusedHandleDoesNothingAtAll) {
     call(kListBox, "draw(I)V", box, {I(3)});
     call(kListBox, "deleteListBox()V", box);
     EXPECT_TRUE(drawn().empty()) << h;
-    EXPECT_EQ(vm.getByte(box, "hasTitle"), 0) << h;
-    EXPECT_EQ(vm.getByte(box, "frameWidthCopy"), 0) << h;
-    EXPECT_EQ(vm.getInt(box, "x1"), 10) << h;
+    EXPECT_EQ(ints(box, "hasTitle frameWidthCopy x1"), (std::vector<int32_t>{0, 0, 10})) << h;
     EXPECT_EQ(handle(box), h);
   }
   // The live model the garbage came from is untouched.
@@ -229,19 +220,16 @@ TEST_F(ListBoxTest, DeletedHandleStaysRefusedWhenItsEntryIsReused) {
   call(kListBox, "deleteListBox()V", first);  // a second delete of the same handle
   EXPECT_TRUE(draw(first).empty());
   EXPECT_EQ(draw(second).size(), 4u);  // alive and empty: clip, outline, clip
-}
 
-TEST_F(ListBoxTest, ConstructingAgainReplacesTheModel) {
-  const jref box = newBox();
-  construct(box, 1, 2, {40}, {8});
-  const uint32_t old = handle(box);
-  construct(box, 1, 2, {40}, {8});
-  EXPECT_NE(handle(box), old);
-  const uint32_t current = handle(box);
-  vm.setInt(box, "nativeListBox", static_cast<int32_t>(old));
-  EXPECT_TRUE(draw(box).empty());
-  vm.setInt(box, "nativeListBox", static_cast<int32_t>(current));
-  EXPECT_EQ(draw(box).size(), 4u);
+  // Constructing again deletes the model it replaces.
+  const uint32_t replaced = handle(second);
+  construct(second, 1, 2, {40}, {8});
+  const uint32_t current = handle(second);
+  EXPECT_NE(current, replaced);
+  vm.setInt(second, "nativeListBox", static_cast<int32_t>(replaced));
+  EXPECT_TRUE(draw(second).empty());
+  vm.setInt(second, "nativeListBox", static_cast<int32_t>(current));
+  EXPECT_EQ(draw(second).size(), 4u);
 }
 
 TEST_F(ListBoxTest, RefusedShapesLeaveNoModel) {

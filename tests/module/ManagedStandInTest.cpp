@@ -1,6 +1,5 @@
 // Upcalls into the loaded module and the managed library's stand-ins: a driver native makes
 // each upcall as a group or polyline native would, on real shapes.
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -34,12 +33,6 @@ class ManagedStandInTest : public ModuleTest {
               "rotationX rotationY origRotationX origRotationY",
               {100, 200, 139, 229, 10, 20, 49, 49, 120, 215, 30, 35, 1, 2, 3, 4});
     return s;
-  }
-  std::vector<int32_t> ints(jref object, const char* names) {
-    std::vector<int32_t> values;
-    std::istringstream words(names);
-    for (std::string name; words >> name;) values.push_back(vm.getInt(object, name));
-    return values;
   }
   Lines drawnBy(Which which, jref target, int32_t layer, int8_t exact) {
     recorder.clear();
@@ -92,47 +85,33 @@ TEST_F(ManagedStandInTest, GenericDrawRunsThePolygonsAndTheTextsOwnDraw) {
   }
 }
 
-TEST_F(ManagedStandInTest, ShiftPlacesTheDesignTimeGeometryMovedWithUpwardDy) {
-  const jref s = placed(kEllipse);
-  driveUpcall(vm, kShift, s, 5, 7);
-  EXPECT_EQ(ints(s, "x1 y1 x2 y2 centerX centerY rotationX rotationY"),
-            (std::vector<int32_t>{15, 13, 54, 42, 35, 28, 8, -3}));
-  EXPECT_EQ(ints(s, kDesign), (std::vector<int32_t>{10, 20, 49, 49, 30, 35, 3, 4}));
-}
-
-TEST_F(ManagedStandInTest, SetPositionMovesTheBoxWithItsCentreAndRotationPoint) {
-  const jref s = placed(kEllipse);
-  driveUpcall(vm, kSetPosition, s, 0, -10);
-  EXPECT_EQ(ints(s, "x1 y1 x2 y2 centerX centerY rotationX rotationY"),
-            (std::vector<int32_t>{0, -10, 39, 19, 20, 5, -99, -208}));
-  EXPECT_EQ(ints(s, kDesign), (std::vector<int32_t>{10, 20, 49, 49, 30, 35, 3, 4}));
-}
-
-TEST_F(ManagedStandInTest, SetRotationPointIsAnOffsetFromTheCentreOfTheBox) {
-  const jref s = placed(kEllipse);  // box 100..139 x 200..229: centre (119, 214)
-  driveUpcall(vm, kSetRotationPoint, s, 3, -4);
-  EXPECT_EQ(ints(s, "rotationX rotationY centerX centerY"),
-            (std::vector<int32_t>{122, 210, 120, 215}));
-}
-
-TEST_F(ManagedStandInTest, ResizeScalesTheDesignTimeSizeAboutTheAnchor) {
-  // Design-time box 40 x 30; current box 100..139 x 200..229.
+// On a shape whose design-time box 10..49 x 20..49 differs from its current box 100..139 x
+// 200..229; the design-time fields never change.
+TEST_F(ManagedStandInTest, PlacingUpcallsWorkFromTheDesignTimeGeometry) {
+  const char* const moved = "x1 y1 x2 y2 centerX centerY rotationX rotationY";
   const struct {
-    int32_t percent, anchor;
-    std::vector<int32_t> box;
+    Which which;
+    int32_t a, b;
+    const char* fields;
+    std::vector<int32_t> expected;
   } cases[] = {
-      {50, 6, {100, 200, 119, 229}},   // left edge kept
-      {50, 2, {120, 200, 139, 229}},   // right edge kept
-      {50, 1, {110, 200, 129, 229}},   // centred on 119: an even size gains its pixel above
-      {200, 5, {100, 200, 139, 259}},  // top edge kept
-      {200, 3, {100, 170, 139, 229}},  // bottom edge kept
-      {100, 4, {100, 200, 139, 229}},  // centred on 214: 100 % gives the box back
-      {50, 0, {100, 200, 139, 229}},   // no axis: unchanged
+      // The design-time geometry moved, dy upwards.
+      {kShift, 5, 7, moved, {15, 13, 54, 42, 35, 28, 8, -3}},
+      {kSetPosition, 0, -10, moved, {0, -10, 39, 19, 20, 5, -99, -208}},
+      // An offset from the centre of the box (119, 214).
+      {kSetRotationPoint, 3, -4, "rotationX rotationY centerX centerY", {122, 210, 120, 215}},
+      {kResize, 50, 6, "x1 y1 x2 y2", {100, 200, 119, 229}},   // left edge kept
+      {kResize, 50, 2, "x1 y1 x2 y2", {120, 200, 139, 229}},   // right edge kept
+      {kResize, 50, 1, "x1 y1 x2 y2", {110, 200, 129, 229}},   // centred: even sizes gain above
+      {kResize, 200, 5, "x1 y1 x2 y2", {100, 200, 139, 259}},  // top edge kept
+      {kResize, 200, 3, "x1 y1 x2 y2", {100, 170, 139, 229}},  // bottom edge kept
+      {kResize, 100, 4, "x1 y1 x2 y2", {100, 200, 139, 229}},  // 100 % gives the box back
+      {kResize, 50, 0, "x1 y1 x2 y2", {100, 200, 139, 229}},   // no axis: unchanged
   };
   for (const auto& c : cases) {
     const jref s = placed(kEllipse);
-    driveUpcall(vm, kResize, s, c.percent, c.anchor);
-    EXPECT_EQ(ints(s, "x1 y1 x2 y2"), c.box) << c.percent << "% anchor " << c.anchor;
+    driveUpcall(vm, c.which, s, c.a, c.b);
+    EXPECT_EQ(ints(s, c.fields), c.expected) << c.which << " " << c.a << " " << c.b;
     EXPECT_EQ(ints(s, kDesign), (std::vector<int32_t>{10, 20, 49, 49, 30, 35, 3, 4}));
   }
 }

@@ -1,6 +1,4 @@
-// The polyline natives through the VM stand-in: the draw branches, the box with its line ends,
-// moves and resizes from the design-time points, rotation, setPosition's upcalls, and hostile
-// arrays and counts, with objects moving at every upcall.
+// The polyline natives, with hostile arrays and counts and objects moving at every upcall.
 #include "support/UpcallLog.h"
 
 namespace zelmo::test {

@@ -1,6 +1,4 @@
-// The retained shapes' draw natives, driven through the VM stand-in, asserted on the recorded
-// drawing-service calls: plain draws, flat boxes, fill-level gauges and their clip sequence,
-// the polygon's hairline rule, hostile point lists and moving objects.
+// The retained shapes' draw natives: plain draws, flat boxes, fill-level gauges and hostile points.
 #include <string>
 #include <string_view>
 #include <utility>

@@ -1,6 +1,4 @@
-// Turned points and rotating polygons, through the VM, against independent oracles: the core
-// service's table reduced with % for the exact results, and std::sin / std::cos / std::atan2 in
-// double for where the points must be.
+// Turned points and rotating polygons against the core service's table and std::sin / std::cos.
 #include <climits>
 #include <cmath>
 

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,6 +45,18 @@ class ModuleTest : public ::testing::Test {
     EXPECT_EQ(value, values.end()) << "more values than names: " << names;
   }
 
+  // The named int or byte fields of `object`, in turn.
+  std::vector<int32_t> ints(jref object, const char* names) {
+    std::vector<int32_t> out;
+    std::istringstream words(names);
+    for (std::string name; words >> name;) {
+      const char type = vm.fieldOf(object, name).type.at(0);
+      out.push_back(type == 'B' || type == 'Z' ? vm.getByte(object, name)
+                                               : vm.getInt(object, name));
+    }
+    return out;
+  }
+
   // A canvas with a recognisable pen on `layer`.
   jref newCanvas(int32_t layer = 0) {
     const jref canvas = vm.newObject(kCanvas);
@@ -62,6 +75,15 @@ class ModuleTest : public ::testing::Test {
   }
 
   std::vector<std::string> drawn() const { return recorder.lines(); }
+  // What one canvas native drew.
+  std::vector<std::string> canvasDraw(const char* signature, const std::vector<vm::Arg>& args,
+                                      std::optional<jref> self) {
+    recorder.clear();
+    const vm::NativeMethod* method = vm.findNative(kCanvas, signature);
+    EXPECT_NE(method, nullptr) << signature;
+    if (method) vm.invoke(*method, self, std::span<const vm::Arg>(args));
+    return drawn();
+  }
 
   vm::Vm vm;
   vm::Module module{ZELMO_MODULE_PATH};

@@ -53,24 +53,6 @@ class UpcallLogTest : public ModuleTest {
     upcalls_.clear();
   }
 
-  std::vector<int32_t> ints(jref object, const char* names) {
-    std::vector<int32_t> out;
-    std::string all(names);
-    size_t start = 0;
-    while (start < all.size()) {
-      const size_t end = all.find(' ', start);
-      const std::string field = all.substr(start, end == std::string::npos ? end : end - start);
-      if (!field.empty()) {
-        const char type = vm.fieldOf(object, field).type.at(0);
-        out.push_back(type == 'B' || type == 'Z' ? vm.getByte(object, field)
-                                                 : vm.getInt(object, field));
-      }
-      if (end == std::string::npos) break;
-      start = end + 1;
-    }
-    return out;
-  }
-
  private:
   std::map<jref, std::string> names_;
   std::vector<std::pair<size_t, std::string>> upcalls_;
