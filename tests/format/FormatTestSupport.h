@@ -38,6 +38,11 @@ struct GuardedBuffer {
       if (raw[i] != kGuard || raw[N + 8 + i] != kGuard) return false;
     return true;
   }
+  // The guards are intact and a text of `n` units ends in a NUL inside the buffer.
+  bool holds(int32_t n) const {
+    return guardsIntact() && n >= 0 && static_cast<size_t>(n) < N &&
+           raw[8 + static_cast<size_t>(n)] == 0;
+  }
 };
 
 }  // namespace zelmo::test

@@ -51,52 +51,6 @@ TEST_F(ListBoxModelTest, CellsKeepTheirTextUpToTheNulAndAtMostTheirCapacity) {
   }
 }
 
-TEST_F(ListBoxModelTest, NullTextsLeaveCellsAndUnwrittenCellsAreEmptyButDrawn) {
-  ModelSpec spec{.rows = 2, .widths = {20, 20}, .capacities = {4, 4}};
-  auto m = spec.make();
-  m->setContents(cells({u"a", u"b"}), 0);
-  m->setRowContent(0, cells({nullptr, u"c"}));
-  EXPECT_EQ(m->cell(0, 0), u"a");
-  EXPECT_EQ(m->cell(0, 1), u"c");
-  m->setContents(cells({u"d"}), 1);  // fewer texts than columns: the rest are null
-  EXPECT_EQ(m->cell(1, 0), u"d");
-  EXPECT_EQ(m->cell(1, 1), u"");
-  const auto calls = draw(*m);
-  EXPECT_EQ(calls.size(), 5u);  // the outline and two cells per row, empty ones too
-  EXPECT_EQ(calls.back(),
-            "osGXtext(4,{42,51,62,101},{1118481,2147483648,0},{0,0,0,1,1,1,0,0},9,\"\",0,false)");
-}
-
-TEST_F(ListBoxModelTest, AppendingFillsFromTheBottomAndInsertingAtTheTopDropsTheLastRow) {
-  auto m = ModelSpec{.rows = 4}.make();
-  EXPECT_EQ(m->insertRow(cells({u"A"}), false), 3);
-  m->insertRow(cells({u"B"}), false);
-  m->insertRow(cells({u"C"}), false);
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{1, 2, 3, -1}));
-  EXPECT_EQ(m->insertRow(cells({u"D"}), true), 0);
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{2, 3, 0, -1}));  // D took C's slot
-  EXPECT_EQ(m->cell(2, 0), u"D");
-}
-
-TEST_F(ListBoxModelTest, TitleStaysAtZeroWhileRowsScrollBelowIt) {
-  auto m = ModelSpec{.rows = 4}.make();
-  m->setTitle(cells({u"T"}), 5, 0, 0, 10);
-  EXPECT_EQ(m->insertRow(cells({u"X"}), true), 1);
-  m->insertRow(cells({u"Y"}), true);
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{0, 2, 1, -1}));
-  m->insertRow(cells({u"Z"}), false);  // Y reaches the title's place and leaves
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{0, 1, 3, -1}));
-  m->wipeOut();
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{0, -1, -1, -1}));
-  // One slot and a title: no room for a data row at all.
-  auto one = ModelSpec{.rows = 1}.make();
-  one->setTitle(cells({u"T"}), 5, 0, 0, 10);
-  one->wipeOut();
-  EXPECT_EQ(one->insertRow(cells({u"X"}), true), -1);
-  EXPECT_EQ(one->insertRow(cells({u"X"}), false), -1);
-  EXPECT_EQ(positions(*one), (std::vector<int32_t>{0}));
-}
-
 TEST_F(ListBoxModelTest, RowHeightsFollowTitleFrameAndSixteenBits) {
   auto m = ModelSpec{.rows = 5, .y2 = 99}.make();
   EXPECT_EQ(m->rowHeight(), 20);
@@ -201,8 +155,6 @@ TEST_F(ListBoxModelTest, RefusedShapesMakeNoSlots) {
   ModelSpec largest{.rows = 8192, .widths = {10, 10}, .capacities = {511, 511}};
   EXPECT_EQ(ListBoxModel::cellBytes(largest.shape()), int64_t{16} << 20);
 }
-
-// Where the model departs from the letter of its description, each for a reason of its own.
 
 TEST_F(ListBoxModelTest, FreeSlotIsNotARow) {
   auto m = ModelSpec{.rows = 3}.make();

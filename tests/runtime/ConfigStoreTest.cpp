@@ -73,27 +73,20 @@ TEST(ConfigStore, WithoutAFileEveryCallFails) {
 
 TEST(ConfigStore, IntegersAreDecimalWithinThirtyTwoBits) {
   const ConfigFileScope store;
-  const struct {
-    const char* text;
-    std::optional<int32_t> value;
-  } cases[] = {{"42", 42},
-               {"+7", 7},
-               {"007", 7},
-               {"-2147483648", INT_MIN},
-               {"2147483647", INT_MAX},
-               {"2147483648", std::nullopt},
-               {"-2147483649", std::nullopt},
-               {"1.5", std::nullopt},
-               {"0x10", std::nullopt},
-               {"+-1", std::nullopt},
-               {"", std::nullopt},
-               {"1_000", std::nullopt},
-               {"12 apples", std::nullopt}};
-  for (const auto& c : cases) {
-    store.write(std::string("[Language]\nk = ") + c.text + "\n");
+  const std::pair<const char*, int32_t> read[] = {
+      {"42", 42}, {"+7", 7}, {"007", 7}, {"-2147483648", INT_MIN}, {"2147483647", INT_MAX}};
+  for (const auto& [text, expected] : read) {
+    store.write(std::string("[Language]\nk = ") + text + "\n");
     int32_t value = 99;
-    EXPECT_EQ(osCGgetINT32(kSection, u"k", false, &value), c.value.has_value()) << c.text;
-    EXPECT_EQ(value, c.value.value_or(99)) << c.text;
+    EXPECT_TRUE(osCGgetINT32(kSection, u"k", false, &value)) << text;
+    EXPECT_EQ(value, expected) << text;
+  }
+  for (const char* text :
+       {"2147483648", "-2147483649", "1.5", "0x10", "+-1", "", "1_000", "12 apples"}) {
+    store.write(std::string("[Language]\nk = ") + text + "\n");
+    int32_t value = 99;
+    EXPECT_FALSE(osCGgetINT32(kSection, u"k", false, &value)) << text;
+    EXPECT_EQ(value, 99) << text;
   }
 }
 
@@ -215,16 +208,16 @@ TEST(ConfigStore, AWriterKilledAtRandomLeavesTheOldOrTheNewValue) {
 TEST(ConfigStore, TwoWriterProcessesLoseNoUpdate) {
   const ConfigFileScope store;
   constexpr int kWrites = 60;
+  const auto keyOf = [](char16_t prefix, int i) {
+    return prefix + std::u16string(u"key") + char16_t(u'0' + i / 10) + char16_t(u'0' + i % 10);
+  };
   std::vector<pid_t> writers;
   for (const char16_t prefix : {u'a', u'b'}) {
     const pid_t pid = fork();
     if (pid == 0) {
       bool ok = true;
-      for (int i = 0; i < kWrites; ++i) {
-        const std::u16string key =
-            prefix + std::u16string(u"key") + char16_t(u'0' + i / 10) + char16_t(u'0' + i % 10);
-        ok = osCGsetINT32(kSection, key.c_str(), i) && ok;
-      }
+      for (int i = 0; i < kWrites; ++i)
+        ok = osCGsetINT32(kSection, keyOf(prefix, i).c_str(), i) && ok;
       _exit(ok ? 0 : 1);
     }
     writers.push_back(pid);
@@ -235,11 +228,8 @@ TEST(ConfigStore, TwoWriterProcessesLoseNoUpdate) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
   for (const char16_t prefix : {u'a', u'b'})
-    for (int i = 0; i < kWrites; ++i) {
-      const std::u16string key =
-          prefix + std::u16string(u"key") + char16_t(u'0' + i / 10) + char16_t(u'0' + i % 10);
-      EXPECT_EQ(intOr(key.c_str(), -1), i) << std::string(key.begin(), key.end());
-    }
+    for (int i = 0; i < kWrites; ++i)
+      EXPECT_EQ(intOr(keyOf(prefix, i).c_str(), -1), i) << char(prefix) << i;
 }
 
 TEST(SystemLanguages, CodesOfSlotsInUseCutToFifteenUnits) {

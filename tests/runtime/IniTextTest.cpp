@@ -1,5 +1,5 @@
 // The configuration file's text: what a key reads as, and what a write changes (only its value,
-// byte for byte). Whether configparser itself agrees is checked in ConfigParserInteropTest.
+// byte for byte).
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -15,41 +15,24 @@ using core::ini::withValue;
 
 constexpr const char* kLang = "Language";
 
-TEST(IniText, ReadsWhatConfigparserReads) {
+// The plain reads and the texts configparser takes apart are checked against configparser itself
+// in ConfigParserInteropTest; here, what it does not show: keys that are absent or refused.
+TEST(IniText, KeysMatchWithoutCaseAndOnlyInTheirSection) {
   const struct {
     const char* text;
     const char* key;
     std::optional<std::string> value;
   } cases[] = {
-      {"[Language]\nk = v\n", "k", "v"},
-      {"[Language]\nk: v", "k", "v"},
       {"[Language]\nuserapplicationlanguagenum1 = 5\n", "UserApplicationLanguageNum1", "5"},
       {"[language]\nk = v\n", "k", std::nullopt},  // sections keep their case
-      {"[Language]\n# k = no\n  ; k = no\nk = yes\n", "k", "yes"},
-      {"[Language]\nk = Deutsch ; Schweiz # not a comment\n", "k",
-       "Deutsch ; Schweiz # not a comment"},
       {"[Language]\n  k\t=\t  spaced value  \n", "k", "spaced value"},
       {"[Language]\nk = a=b:c\n", "k", "a=b:c"},
-      {"[Language]\nk:x = y\n", "k", "x = y"},
-      {"[Language]\nk = first\n  second\n\n  third\n\nz = 1\n", "k", "first\nsecond\n\nthird"},
-      {"[Language]\nk =\n  below\n", "k", "\nbelow"},
-      {"[Language]\nk = 1\n[Other]\nk = x\n[Language]\nk = 2\nk = 3\n", "k", "3"},
       {"[DEFAULT]\nk = d\n[Language]\n", "k", "d"},
       {"[DEFAULT]\nk = d\n", "k", std::nullopt},  // no such section
       {"k = top\n[Language]\n", "k", std::nullopt},
-      {"[Language]\r\nk = v\r\n", "k", "v"},
-      {"[Language]\rk = v\r", "k", "v"},
-      {"[Language] trailing\nk = v", "k", "v"},
-      {"[Language]\nk = Fran\xC3\xA7"
-       "ais\n",
-       "k",
-       "Fran\xC3\xA7"
-       "ais"},
-      {"[Language]\nk =\xC2\xA0x\xE3\x80\x80\n", "k", "x"},  // Unicode blanks dropped too
       {"[Language]\nk =\n", "k", ""},
       {"[Language]\njunk line\nk = v\n", "k", "v"},
       {"[Language]\n= v\n", "", std::nullopt},
-      {"  [Language]\nk = v\n", "k", "v"},
   };
   for (const auto& c : cases) EXPECT_EQ(findValue(c.text, kLang, c.key), c.value) << c.text;
 }

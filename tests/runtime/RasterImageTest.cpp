@@ -11,31 +11,15 @@
 
 #include "core/Utf.h"
 #include "gx/ImageTable.h"
-#include "gx/RasterBackend.h"
+#include "runtime/RasterTestSupport.h"
+#include "support/ConfigFiles.h"
 #include "support/ImageFiles.h"
 
 namespace zelmo::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr int32_t kRed = 0xFF0000;
-constexpr int32_t kBlue = 0x0000FF;
-constexpr uint32_t kRedPixel = 0xFFFF0000u;
-constexpr uint32_t kBluePixel = 0xFF0000FFu;
-constexpr uint32_t kWhitePixel = 0xFFFFFFFFu;
-
 class RasterImageTest : public ::testing::Test {
  protected:
-  RasterImageTest() : dir(fs::path(::testing::TempDir()) / ("raster-image-" + testName())) {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~RasterImageTest() override { fs::remove_all(dir); }
-
-  static std::string testName() {
-    return ::testing::UnitTest::GetInstance()->current_test_info()->name();
-  }
   std::string file(const char* name, const Bytes& bytes) {
     const std::string path = (dir / name).string();
     EXPECT_TRUE(writeFile(path, bytes));
@@ -48,7 +32,7 @@ class RasterImageTest : public ::testing::Test {
     raster.fillRectangle(x1, y1, x2, y2, 0, colour, 1, 0, 0, 0, 0);
   }
 
-  fs::path dir;
+  const fs::path dir = configTestDir();  // a folder of its own, emptied for each test case
   gx::RasterBackend raster{64, 48, 2, 0xFFFFFF};
 };
 
@@ -61,10 +45,7 @@ TEST_F(RasterImageTest, CaptureIsACopyOfThePixelsAtTheCall) {
   ASSERT_NE(image, 0u);
   fill(0, 0, 9, 9, kBlue);  // repainting the source leaves the copy as it was
   raster.image(0, APOINT{30, 20}, 10, 10, image, 0, 0);
-  EXPECT_EQ(raster.pixel(32, 22), kRedPixel);
-  EXPECT_EQ(raster.pixel(35, 23), kRedPixel);
-  EXPECT_EQ(raster.pixel(36, 23), kWhitePixel);
-  EXPECT_EQ(raster.pixel(32, 24), kWhitePixel);
+  EXPECT_EQ(inkOf(raster, 20, 10, 63, 47, kRedPixel), (Ink{32, 22, 35, 23, 8}));
   EXPECT_EQ(raster.pixel(2, 2), kBluePixel);
 }
 
@@ -75,9 +56,7 @@ TEST_F(RasterImageTest, CaptureIsCutToTheLayerAndRefusedOffIt) {
   EXPECT_EQ(status, gx::kImageDone);
   fill(0, 0, 63, 47, kBlue);
   raster.image(0, APOINT{0, 0}, 0, 0, corner, 0, 0);  // 4 x 8 white pixels
-  EXPECT_EQ(raster.pixel(3, 7), kWhitePixel);
-  EXPECT_EQ(raster.pixel(4, 7), kBluePixel);
-  EXPECT_EQ(raster.pixel(3, 8), kBluePixel);
+  EXPECT_EQ(inkOf(raster, 0, 0, 63, 47, kWhitePixel), (Ink{0, 0, 3, 7, 32}));
 
   const POINTRECT outside{100, 100, 120, 120};
   EXPECT_EQ(raster.createImage(0, &outside, &status), 0u);
@@ -134,12 +113,8 @@ TEST_F(RasterImageTest, TheThousandAndTwentyFifthImageIsTooLarge) {
     ASSERT_NE(raster.createImage(0, &pixel, &status), 0u);
   EXPECT_EQ(raster.createImage(0, &pixel, &status), 0u);
   EXPECT_EQ(status, gx::kImageTooLarge);
-  EXPECT_EQ(load(file("a.png", makePng(2, 2,
-                                       [](int, int) {
-                                         return Rgba{1, 2, 3};
-                                       })),
-                 &status),
-            0u);
+  const auto dark = [](int, int) { return Rgba{1, 2, 3}; };
+  EXPECT_EQ(load(file("a.png", makePng(2, 2, dark)), &status), 0u);
   EXPECT_EQ(status, gx::kImageTooLarge);
 }
 
@@ -208,12 +183,8 @@ TEST_F(RasterImageTest, UnreadableFileIsStatusThree) {
 }
 
 TEST_F(RasterImageTest, RelativePathsFollowTheImageFolder) {
-  file("logo.bmp", makeBmp(
-                       2, 2,
-                       [](int, int) {
-                         return Rgba{0, 0, 255};
-                       },
-                       BmpKind::Rgb24, 0));
+  const auto blue = [](int, int) { return Rgba{0, 0, 255}; };
+  file("logo.bmp", makeBmp(2, 2, blue, BmpKind::Rgb24, 0));
   int32_t status = -1;
   EXPECT_EQ(raster.loadImage(u"logo.bmp", &status), 0u);  // not in the working directory
   raster.setImageFolder(dir.string());
@@ -243,12 +214,9 @@ TEST_F(RasterImageTest, OptionsDrawOwnSizeStretchedOrFitted) {
   for (const Case& c : cases) {
     fill(0, 0, 63, 47, 0xFFFFFF);
     raster.image(0, APOINT{20, 20}, c.width, c.height, image, c.option, 0);
-    const std::string what = "option " + std::to_string(c.option) + " " + std::to_string(c.width) +
-                             "x" + std::to_string(c.height);
-    EXPECT_EQ(raster.pixel(20, 20), kRedPixel) << what;
-    EXPECT_EQ(raster.pixel(c.right, c.bottom), kRedPixel) << what;
-    EXPECT_EQ(raster.pixel(c.right + 1, c.bottom), kWhitePixel) << what;
-    EXPECT_EQ(raster.pixel(c.right, c.bottom + 1), kWhitePixel) << what;
+    const Ink red = inkOf(raster, 0, 0, 63, 47, kRedPixel);
+    EXPECT_EQ(red, (Ink{20, 20, c.right, c.bottom, red.count}))
+        << "option " << c.option << " " << c.width << "x" << c.height;
   }
 }
 

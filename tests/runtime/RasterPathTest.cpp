@@ -2,19 +2,13 @@
 // texts that do not parse.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <ostream>
 #include <string>
 
-#include "gx/RasterBackend.h"
+#include "runtime/RasterTestSupport.h"
 
+namespace zelmo::test {
 namespace {
-
-constexpr int32_t kRed = 0xFF0000;
-constexpr int32_t kNone = static_cast<int32_t>(0x80000000u);
-constexpr uint32_t kWhitePixel = 0xFFFFFFFFu;
-constexpr uint32_t kRedPixel = 0xFFFF0000u;
 
 class RasterPathTest : public ::testing::Test {
  protected:
@@ -33,25 +27,7 @@ class RasterPathTest : public ::testing::Test {
   void stroke(const std::u16string& text, uint16_t width) {
     raster().drawPath(0, 0, 0, 0, text.data(), static_cast<int32_t>(text.size()), kRed, width);
   }
-  // The box of the pixels that are not white, and how many there are.
-  struct Drawn {
-    int x1 = 64, y1 = 48, x2 = -1, y2 = -1, count = 0;
-    bool operator==(const Drawn&) const = default;
-    friend void PrintTo(const Drawn& d, std::ostream* os) {
-      *os << "{" << d.x1 << "," << d.y1 << "," << d.x2 << "," << d.y2 << " n=" << d.count << "}";
-    }
-  };
-  Drawn drawn() const {
-    Drawn d;
-    for (int y = 0; y < 48; ++y) {
-      for (int x = 0; x < 64; ++x) {
-        if (raster().pixel(x, y) == kWhitePixel) continue;
-        d = {std::min(d.x1, x), std::min(d.y1, y), std::max(d.x2, x), std::max(d.y2, y),
-             d.count + 1};
-      }
-    }
-    return d;
-  }
+  Ink drawn() const { return inkOf(raster(), 0, 0, 63, 47); }
 };
 
 TEST_F(RasterPathTest, ASquareFillsExactlyItsPixelsUnderTranslationAndScale) {
@@ -69,7 +45,7 @@ TEST_F(RasterPathTest, ASquareFillsExactlyItsPixelsUnderTranslationAndScale) {
     reset();
     fill(u"M0 0H10V10H0Z", c.tx, c.ty, c.sx, c.sy);
     const int w = c.x2 - c.x1 + 1, h = c.y2 - c.y1 + 1;
-    EXPECT_EQ(drawn(), (Drawn{c.x1, c.y1, c.x2, c.y2, w * h})) << c.tx << "," << c.sx;
+    EXPECT_EQ(drawn(), (Ink{c.x1, c.y1, c.x2, c.y2, w * h})) << c.tx << "," << c.sx;
     EXPECT_EQ(raster().pixel(c.x1, c.y1), kRedPixel);
     EXPECT_EQ(raster().pixel(c.x2, c.y2), kRedPixel);
   }
@@ -83,10 +59,10 @@ TEST_F(RasterPathTest, FillIsNonZeroAndStrokeWidthIsInPixels) {
   // A horizontal line of width 4 on the row boundary 10 covers rows 8..11; butt caps stop it at
   // x = 10 and 30. The width is not scaled.
   stroke(u"M10 10H30", 4);
-  EXPECT_EQ(drawn(), (Drawn{10, 8, 29, 11, 80}));
+  EXPECT_EQ(drawn(), (Ink{10, 8, 29, 11, 80}));
   reset();
   stroke(u"M10 10.5H30", 0);  // 0 is the thinnest line: one row
-  EXPECT_EQ(drawn(), (Drawn{10, 10, 29, 10, 20}));
+  EXPECT_EQ(drawn(), (Ink{10, 10, 29, 10, 20}));
 }
 
 TEST_F(RasterPathTest, ATextThatDoesNotParseLeavesTheSurfaceUntouchedAndIsReportedOnce) {
@@ -105,27 +81,6 @@ TEST_F(RasterPathTest, ATextThatDoesNotParseLeavesTheSurfaceUntouchedAndIsReport
   EXPECT_EQ(raster().pathErrors().size(), 2u);
 }
 
-TEST_F(RasterPathTest, ArcsClosedOnThemselvesOrWithoutRadiusDrawSoundly) {
-  // An arc back to its start adds nothing: the triangle alone is filled.
-  fill(u"M0 0H20V20A5 5 0 1 1 20 20Z");
-  const Drawn triangle = drawn();
-  reset();
-  fill(u"M0 0H20V20Z");
-  EXPECT_EQ(drawn(), triangle);
-  // A zero radius is a straight edge: the square again.
-  reset();
-  fill(u"M0 0H10V10A0 4 0 0 1 0 10Z");
-  EXPECT_EQ(drawn(), (Drawn{0, 0, 9, 9, 100}));
-  // Radii too small become a half disc of diameter 20 below the chord y = 10.
-  reset();
-  fill(u"M10 10A1 1 0 0 0 30 10Z");
-  const Drawn half = drawn();
-  EXPECT_EQ(half.x1, 10);
-  EXPECT_EQ(half.x2, 29);
-  EXPECT_EQ(half.y1, 10);
-  EXPECT_EQ(half.y2, 19);
-}
-
 TEST_F(RasterPathTest, DrawsOnTheCurrentLayerInsideItsClip) {
   raster().setClipArea(0, 0, 4, 4, 1);
   fill(u"M0 0H10V10H0Z");
@@ -135,3 +90,4 @@ TEST_F(RasterPathTest, DrawsOnTheCurrentLayerInsideItsClip) {
 }
 
 }  // namespace
+}  // namespace zelmo::test

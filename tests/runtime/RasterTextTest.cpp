@@ -5,29 +5,10 @@
 #include <string>
 
 #include "core/Utf.h"
-#include "gx/RasterBackend.h"
+#include "runtime/RasterTestSupport.h"
 
+namespace zelmo::test {
 namespace {
-
-constexpr int32_t kNone = static_cast<int32_t>(0x80000000u);
-constexpr uint32_t kWhitePixel = 0xFFFFFFFFu;
-
-struct Ink {
-  int minX = INT_MAX, minY = INT_MAX, maxX = -1, maxY = -1, pixels = 0;
-};
-
-// Where pixels other than the white background were drawn.
-Ink inkOf(const gx::RasterBackend& r, int x1 = 0, int y1 = 0, int x2 = 199, int y2 = 79) {
-  Ink out;
-  for (int y = y1; y <= y2; ++y)
-    for (int x = x1; x <= x2; ++x) {
-      if (r.pixel(x, y) == kWhitePixel) continue;
-      out.minX = std::min(out.minX, x), out.maxX = std::max(out.maxX, x);
-      out.minY = std::min(out.minY, y), out.maxY = std::max(out.maxY, y);
-      ++out.pixels;
-    }
-  return out;
-}
 
 class RasterTextTest : public ::testing::Test {
  protected:
@@ -71,16 +52,13 @@ TEST_F(RasterTextTest, MeasuredStringBoxHoldsThePixelsDrawn) {
   const POINTRECT box{10, 60 - m.height, 10 + m.width, 60};
   draw(box, text, sans, 0, false);
   const Ink drawn = ink();
-  ASSERT_GT(drawn.pixels, 0);
-  EXPECT_GE(drawn.minX, box.x1);
-  EXPECT_LE(drawn.maxX, box.x2);
-  EXPECT_GE(drawn.minY, box.y1);
-  EXPECT_LE(drawn.maxY, box.y2);
+  ASSERT_GT(drawn.count, 0);
+  EXPECT_TRUE(drawn.x1 >= box.x1 && drawn.x2 <= box.x2 && drawn.y1 >= box.y1 && drawn.y2 <= box.y2)
+      << ::testing::PrintToString(drawn);
   // ... and fills it: ink reaches near each side (glyph side bearings are a few pixels).
-  EXPECT_LE(drawn.minX - box.x1, 3);
-  EXPECT_LE(box.x2 - drawn.maxX, 3);
-  EXPECT_LE(drawn.minY - box.y1, 6);
-  EXPECT_LE(box.y2 - drawn.maxY, 3);
+  EXPECT_TRUE(drawn.x1 - box.x1 <= 3 && box.x2 - drawn.x2 <= 3 && drawn.y1 - box.y1 <= 6 &&
+              box.y2 - drawn.y2 <= 3)
+      << ::testing::PrintToString(drawn);
   // Widths add up, so a text measured in pieces lays out as the whole.
   EXPECT_NEAR(measure(sans, u"Hgjy ").width + measure(sans, u"Pump").width, m.width, 1);
 }
@@ -90,11 +68,9 @@ TEST_F(RasterTextTest, TextIsClippedToItsRectangleWhenTextFlagIsSet) {
   const POINTRECT box{20, 20, 59, 39};
   draw(box, u"A long label that overflows", sans, 0, true);
   const Ink clipped = ink();
-  ASSERT_GT(clipped.pixels, 0);
-  EXPECT_GE(clipped.minX, 20);
-  EXPECT_LE(clipped.maxX, 59);
-  EXPECT_GE(clipped.minY, 20);
-  EXPECT_LE(clipped.maxY, 39);
+  ASSERT_GT(clipped.count, 0);
+  EXPECT_TRUE(clipped.x1 >= 20 && clipped.x2 <= 59 && clipped.y1 >= 20 && clipped.y2 <= 39)
+      << ::testing::PrintToString(clipped);
 
   // Without the flag the text runs on past the box (in the default font: `sans` belongs to the
   // other backend).
@@ -103,7 +79,7 @@ TEST_F(RasterTextTest, TextIsClippedToItsRectangleWhenTextFlagIsSet) {
   const std::u16string text = u"A long label that overflows";
   free.text(0, box, TEXTCOL{0, kNone, 0}, attributes, sans, text.data(),
             static_cast<int32_t>(text.size()), false);
-  EXPECT_GT(inkOf(free, 60, 0, 199, 79).pixels, 0);
+  EXPECT_GT(inkOf(free, 60, 0, 199, 79).count, 0);
 }
 
 TEST_F(RasterTextTest, BackgroundColourFillsTheRectangleUnlessNone) {
@@ -112,7 +88,7 @@ TEST_F(RasterTextTest, BackgroundColourFillsTheRectangleUnlessNone) {
   EXPECT_EQ(raster.pixel(49, 29), 0xFF00FF00u);
   EXPECT_EQ(raster.pixel(50, 29), kWhitePixel);
   draw(POINTRECT{60, 10, 99, 29}, u"", 0, 0, true, kNone);
-  EXPECT_EQ(ink(60, 10, 99, 29).pixels, 0);
+  EXPECT_EQ(ink(60, 10, 99, 29).count, 0);
 }
 
 TEST_F(RasterTextTest, ModeAndSimpleOptionsPlaceTheText) {
@@ -121,17 +97,17 @@ TEST_F(RasterTextTest, ModeAndSimpleOptionsPlaceTheText) {
   draw(left, u"42", sans, 0, true);   // left, top
   draw(right, u"42", sans, 8, true);  // right, bottom
   const Ink topLeft = ink(0, 0, 199, 39), bottomRight = ink(0, 40, 199, 79);
-  EXPECT_LE(topLeft.minX, 3);
-  EXPECT_LE(topLeft.minY, 4);
-  EXPECT_GE(bottomRight.maxX, 195);
-  EXPECT_GE(bottomRight.maxY, 75);
+  EXPECT_LE(topLeft.x1, 3);
+  EXPECT_LE(topLeft.y1, 4);
+  EXPECT_GE(bottomRight.x2, 195);
+  EXPECT_GE(bottomRight.y2, 75);
 
   gx::RasterBackend number(200, 40, 1, 0xFFFFFF);
   const std::u16string digits = u"1234";
   number.simpleText(0, POINTRECT{0, 0, 199, 39}, sans, digits.data(), TEXTCOL{0, kNone, 0}, 1, 1,
                     4);
   const Ink centred = inkOf(number, 0, 0, 199, 39);
-  EXPECT_NEAR((centred.minX + centred.maxX) / 2.0, 100, 3);
+  EXPECT_NEAR((centred.x1 + centred.x2) / 2.0, 100, 3);
 }
 
 TEST_F(RasterTextTest, MarqueeParamScrollsTheTextLeftByThatManyPixels) {
@@ -145,7 +121,7 @@ TEST_F(RasterTextTest, MarqueeParamScrollsTheTextLeftByThatManyPixels) {
   gx::RasterBackend moved(200, 80, 1, 0xFFFFFF);
   const uint32_t same = moved.loadFont(u"DejaVu Sans:14", 0, 0, 0);
   moved.scrollMarquee(0, box, TEXTCOL{0, kNone, 0}, attributes, same, text.data(), 7, true, 5);
-  EXPECT_EQ(inkOf(moved, 0, 0, 199, 39).maxX, still.maxX - 5);
+  EXPECT_EQ(inkOf(moved, 0, 0, 199, 39).x2, still.x2 - 5);
 }
 
 TEST_F(RasterTextTest, FontNamesSizesAndFallbacks) {
@@ -173,14 +149,14 @@ TEST_F(RasterTextTest, UnknownAndUnloadedHandlesUseTheDefaultFont) {
   raster.unloadFont(big);  // twice is harmless
   EXPECT_EQ(measure(big, u"Level").width, fallback.width);
   draw(POINTRECT{0, 0, 199, 79}, u"Level", big, 0, true);
-  EXPECT_GT(ink().pixels, 0);
+  EXPECT_GT(ink().count, 0);
 }
 
 TEST_F(RasterTextTest, Utf16TextIsDecodedBeforeDrawing) {
   const uint32_t sans = font("DejaVu Sans:20");
   // Cyrillic and Greek draw real glyphs.
   draw(POINTRECT{0, 0, 199, 39}, u"Насос αβγ", sans, 0, true);
-  EXPECT_GT(ink().pixels, 50);
+  EXPECT_GT(ink().count, 50);
   // A surrogate pair is one character; a lone surrogate is one replacement character.
   const std::u16string pair = u"\U0001D400";
   ASSERT_EQ(pair.size(), 2u);
@@ -205,3 +181,4 @@ TEST_F(RasterTextTest, Utf16TextIsDecodedBeforeDrawing) {
 }
 
 }  // namespace
+}  // namespace zelmo::test

@@ -24,16 +24,15 @@ TEST(Vm, FieldsFollowThePackingRule) {
   vm.defineClass("Base", "java/lang/Object",
                  {{"a", "I"}, {"b", "B"}, {"c", "Z"}, {"d", "C"}, {"e", "I"}, {"f", "B"}});
   vm.defineClass("Derived", "Base", {{"g", "B"}, {"h", "I"}});
-  const ClassDef& base = vm.classNamed("Base");
-  EXPECT_EQ(base.field("b")->offset, 4u);
-  EXPECT_EQ(base.field("c")->offset, 5u);
-  EXPECT_EQ(base.field("d")->offset, 6u);
-  EXPECT_EQ(base.field("e")->offset, 8u);
-  EXPECT_EQ(base.field("f")->offset, 12u);
-  const ClassDef& derived = vm.classNamed("Derived");
-  EXPECT_EQ(derived.field("g")->offset, 16u);  // the subclass starts on the next 32-bit boundary
-  EXPECT_EQ(derived.field("h")->offset, 20u);
-  EXPECT_EQ(derived.field("a")->offset, 0u);
+  // The subclass starts on the next 32-bit boundary.
+  const struct {
+    const char* className;
+    const char* field;
+    uint32_t offset;
+  } fields[] = {{"Base", "b", 4},  {"Base", "c", 5},     {"Base", "d", 6},     {"Base", "e", 8},
+                {"Base", "f", 12}, {"Derived", "g", 16}, {"Derived", "h", 20}, {"Derived", "a", 0}};
+  for (const auto& f : fields)
+    EXPECT_EQ(vm.classNamed(f.className).field(f.field)->offset, f.offset) << f.field;
 }
 
 TEST(Vm, RelocationMovesStorageAndPoisonsTheOldBlock) {
