@@ -27,13 +27,8 @@ void draw() {
 // createImage(IIIII[I)I, a class method: the status array is the first reference.
 void createImage() {
   const ManagedFrame frame;
-  const int32_t layer = frame.intArg(0);
-  const int32_t x = frame.intArg(1);
-  const int32_t y = frame.intArg(2);
-  const int32_t w = frame.intArg(3);
-  const int32_t h = frame.intArg(4);
   int32_t status = 0;
-  const stImageHandle image = captureArea(layer, x, y, w, h, &status);
+  const stImageHandle image = captureArea(frame, &status);
   storeStatus(frame, 0, status);
   frame.setIntResult(static_cast<int32_t>(image));
 }

@@ -10,13 +10,8 @@ namespace {
 // also works through the class.
 void createImage() {
   const ManagedFrame frame;
-  const int32_t layer = frame.intArg(0);
-  const int32_t x = frame.intArg(1);
-  const int32_t y = frame.intArg(2);
-  const int32_t w = frame.intArg(3);
-  const int32_t h = frame.intArg(4);
   int32_t status = 0;
-  frame.setIntResult(static_cast<int32_t>(captureArea(layer, x, y, w, h, &status)));
+  frame.setIntResult(static_cast<int32_t>(captureArea(frame, &status)));
 }
 
 constexpr NativeEntry kNatives[] = {

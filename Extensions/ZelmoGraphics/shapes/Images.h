@@ -15,10 +15,10 @@ namespace zelmo {
 // corners.
 void drawGraphicFile(Storage file, int32_t layer, int32_t x, int32_t y);
 
-// Asks the service for an image of the area (x, y)-(x + w - 1, y + h - 1) of `layer`, or of the
-// whole layer when w or h is 0. The service writes its status into *status.
-stImageHandle captureArea(int32_t layer, int32_t x, int32_t y, int32_t w, int32_t h,
-                          int32_t* status);
+// The createImage natives: asks the service for an image of the area (x, y)-(x + w - 1, y + h - 1)
+// of `layer`, or of the whole layer when w or h is 0, with layer, x, y, w and h the call's
+// primitive slots 0 to 4. The service writes its status into *status.
+stImageHandle captureArea(const ManagedFrame& frame, int32_t* status);
 
 // Copies a status into element 0 of the int array in reference slot k, read afresh after the
 // service call; a null or empty array gets nothing.
