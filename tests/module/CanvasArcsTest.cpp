@@ -99,11 +99,15 @@ TEST_F(CanvasArcsTest, SmallSectorsFallBackToLinesAndTriangles) {
             Calls{"osGXdrawLine(110,50,110,50,258,1,11,0,0)"});
   EXPECT_EQ(draw("fillArc(IIIIII)V", with(kBox, {I(0), I(0)})),
             Calls{"osGXfillPolygon(3,[[60,50],[110,50],[110,50]],11,22,1,true)"});
+  // The triangle is a polygon, so it takes the canvas width's low 8 bits, as drawPolygon does.
   EXPECT_EQ(draw("drawPie(IIIIII)V", with(kBox, {I(-90), I(0)})),
-            Calls{"osGXdrawPolygon(3,[[60,50],[60,80],[60,80]],258,11,22,1)"});
+            Calls{"osGXdrawPolygon(3,[[60,50],[60,80],[60,80]],2,11,22,1)"});
   // Only 360 exactly is the whole outline; past it the short arc is drawn.
   EXPECT_EQ(draw(kDrawArc, with(kBox, {I(0), I(450)})),
             Calls{"osGXdrawArc({10,20,109,79},{110,50,60,20},11,0,1,258,{60,20,110,50},true)"});
+  setFields(canvas, "lineWidth", {-1});
+  EXPECT_EQ(draw("drawPie(IIIIII)V", with(kBox, {I(-90), I(0)})),
+            Calls{"osGXdrawPolygon(3,[[60,50],[60,80],[60,80]],255,11,22,1)"});
 }
 
 TEST_F(CanvasArcsTest, PieVariants) {

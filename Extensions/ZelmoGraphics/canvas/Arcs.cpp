@@ -114,7 +114,7 @@ void drawPie() {
   if (!pen) return;
   if (isSmallSector(a.extent, a.p1, a.p2)) {
     const Triangle t = triangleOf(a);
-    osGXdrawPolygon(3, t.data(), low16(pen->lineWidth), pen->color, pen->backColor, kSolidStyle);
+    osGXdrawPolygon(3, t.data(), low8(pen->lineWidth), pen->color, pen->backColor, kSolidStyle);
     return;
   }
   pie(pen->layer, a, {pen->color, pen->backColor, 0},
