@@ -2,7 +2,7 @@
 # Opens the report of an example screen in Debian's Chromium, headless, and checks what it shows.
 # Installs Chromium (Debian package) and the browser driver (npm, tests/browser/package-lock.json)
 # when missing; never downloads a browser of its own. `scripts/browser-test.sh BUILD_DIR` tests
-# the zelmo-panel of that build (default: build/).
+# the zelmo-panel of that build (default: build/), through its emulator when it is a cross build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
@@ -21,4 +21,8 @@ export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
 if ! npm ls --silent >/dev/null 2>&1; then
   npm ci --no-audit --no-fund --loglevel=error
 fi
-ZELMO_PANEL="$(cd ../.. && pwd)/$build/bin/zelmo-panel" node --test --test-reporter=spec
+root="$(cd ../.. && pwd)"
+# A cross build names the emulator its programs start through.
+emulator=""
+[ -f "$root/$build/emulator.txt" ] && emulator="$(cat "$root/$build/emulator.txt")"
+ZELMO_PANEL="$root/$build/bin/zelmo-panel" ZELMO_EMULATOR="$emulator" node --test --test-reporter=spec

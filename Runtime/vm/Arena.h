@@ -1,5 +1,6 @@
-// The managed heap's memory: one region mapped below 4 GiB, so that every managed reference,
-// forwarding word and reference slot holds a real 32-bit address the module can dereference.
+// The managed heap's memory: one region at 32-bit addresses (placed below 4 GiB on a 64-bit
+// host), so that every managed reference, forwarding word and reference slot holds a real
+// address the module can dereference.
 #pragma once
 
 #include <cstddef>

@@ -79,7 +79,11 @@ struct UpcallEvent {
 
 class Vm {
  public:
-  explicit Vm(size_t heapBytes = size_t{1} << 30, size_t stackSlots = 1 << 16);
+  // Reserved, not committed: pages are only touched as objects are made. A 32-bit process
+  // keeps a smaller reservation so that its address space has room for everything else.
+  static constexpr size_t kDefaultHeapBytes = sizeof(void*) > 4 ? size_t{1} << 30 : size_t{1} << 28;
+
+  explicit Vm(size_t heapBytes = kDefaultHeapBytes, size_t stackSlots = 1 << 16);
   ~Vm();
   Vm(const Vm&) = delete;
   Vm& operator=(const Vm&) = delete;

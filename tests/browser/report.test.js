@@ -12,6 +12,12 @@ import { chromium } from "playwright-core";
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, "../..");
 const panel = process.env.ZELMO_PANEL || path.join(root, "build/bin/zelmo-panel");
+// A cross-built zelmo-panel starts through its emulator ("qemu-arm -L ..."), named by the build.
+const emulator = (process.env.ZELMO_EMULATOR || "").split(" ").filter((w) => w);
+const runPanel = (args) => {
+  const [program, ...words] = [...emulator, panel, ...args];
+  execFileSync(program, words);
+};
 const screenFile = path.join(root, "examples/screens/pump-station.json");
 const work = fs.mkdtempSync(path.join(os.tmpdir(), "zelmo-report-"));
 const reportFile = path.join(work, "report.html");
@@ -33,7 +39,7 @@ const consoleErrors = [];
 const measured = {};
 
 before(async () => {
-  execFileSync(panel, [screenFile, "-o", path.join(work, "out.png"), "--trace", traceFile,
+  runPanel([screenFile, "-o", path.join(work, "out.png"), "--trace", traceFile,
     "--report", reportFile]);
   screen = JSON.parse(fs.readFileSync(screenFile, "utf8"));
   trace = fs.readFileSync(traceFile, "utf8").trim().split("\n").map((l) => JSON.parse(l));

@@ -22,7 +22,8 @@ struct DynamicSymbol {
 // The dynamic symbol table, as nm reads it.
 std::vector<DynamicSymbol> dynamicSymbols(const std::string& path) {
   std::vector<DynamicSymbol> out;
-  const std::string command = "nm -D " + path;
+  // The target's own nm: the host's may not read another processor's objects.
+  const std::string command = std::string(ZELMO_NM) + " -D " + path;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return out;
   char line[1024];

@@ -27,10 +27,17 @@ inline std::string quoted(const std::string& arg) {
   return q + "'";
 }
 
+// The command that starts zelmo-panel: through the emulator when it was built for another
+// processor (its words are the build's own and need no quoting).
+inline std::string panelCommand() {
+  const std::string emulator = ZELMO_EMULATOR;
+  return (emulator.empty() ? "" : emulator + " ") + quoted(ZELMO_PANEL_PATH);
+}
+
 // `prefix` goes before the command (environment settings).
 inline PanelRun runPanel(const std::vector<std::string>& args, const std::string& prefix = "") {
   const fs::path dir = configTestDir();
-  std::string command = prefix + quoted(ZELMO_PANEL_PATH);
+  std::string command = prefix + panelCommand();
   for (const std::string& arg : args) command.append(" ").append(quoted(arg));
   command += " >" + quoted((dir / "stdout").string()) + " 2>" + quoted((dir / "stderr").string());
   const int status = std::system(command.c_str());

@@ -279,18 +279,33 @@ TEST(PanelCompare, CountsDifferingPixelsAndMarksThemAboveTheTolerance) {
   EXPECT_NE(missing.err.find("nope.png"), std::string::npos) << missing.err;
 }
 
-// Every example screen still looks as its reference picture does.
-TEST(PanelExamples, MatchTheirReferencePictures) {
+// Every example screen still looks as its reference picture does, to the pixel, and hands the
+// drawing service the same calls, byte for byte, as the x86-64 trace beside the picture: the
+// module's output must not depend on the processor it runs on. After an intended change, render
+// the screen with `--trace examples/reference/NAME.jsonl` on x86-64 to renew the reference.
+TEST(PanelExamples, MatchTheirReferencePicturesAndTraces) {
   const fs::path examples = fs::path(ZELMO_SOURCE_DIR) / "examples";
   int compared = 0;
   for (const auto& entry : fs::directory_iterator(examples / "screens")) {
     if (entry.path().extension() != ".json") continue;
-    const fs::path reference = examples / "reference" / (entry.path().stem().string() + ".png");
+    const std::string name = entry.path().stem().string();
+    const fs::path reference = examples / "reference" / (name + ".png");
+    const fs::path referenceTrace = examples / "reference" / (name + ".jsonl");
     ASSERT_TRUE(fs::exists(reference)) << "no reference picture for " << entry.path();
-    const fs::path out = configTestDir() / (entry.path().stem().string() + ".png");
-    const PanelRun run =
-        runPanel({entry.path().string(), "-o", out.string(), "--compare", reference.string()});
+    ASSERT_TRUE(fs::exists(referenceTrace)) << "no reference trace for " << entry.path();
+    const fs::path out = configTestDir() / (name + ".png");
+    const fs::path trace = configTestDir() / (name + ".jsonl");
+    const PanelRun run = runPanel({entry.path().string(), "-o", out.string(), "--trace",
+                                   trace.string(), "--compare", reference.string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string expected = fileText(referenceTrace), actual = fileText(trace);
+    if (expected != actual) {
+      size_t line = 1, at = 0;
+      while (at < expected.size() && at < actual.size() && expected[at] == actual[at])
+        line += expected[at++] == '\n';
+      ADD_FAILURE() << name << ": the trace differs from " << referenceTrace << " from line "
+                    << line;
+    }
     ++compared;
   }
   EXPECT_GE(compared, 4);
