@@ -15,9 +15,13 @@ case "$preset" in
   armhf | armhf-*) ./scripts/install-deps.sh --target armhf ;;
   *) ./scripts/install-deps.sh ;;
 esac
+t0=$SECONDS
 cmake --preset "$preset" >/dev/null
+t1=$SECONDS
 cmake --build --preset "$preset"
+t2=$SECONDS
 ctest --preset "$preset"
+echo "test.sh $preset: configure $((t1 - t0)) s, build $((t2 - t1)) s, tests $((SECONDS - t2)) s"
 # The report page in a real browser, made by this build's zelmo-panel. The sanitizer builds leave
 # it to the plain builds: the page they make is the same.
 case "$preset" in
