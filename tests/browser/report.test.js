@@ -108,6 +108,30 @@ async function colourAt(p) {
   }, p);
 }
 
+// How many pixels of the page's picture differ from a PNG file, and the file's colour at `p`.
+async function compareWithPicture(file, p) {
+  const address = "data:image/png;base64," + fs.readFileSync(file).toString("base64");
+  return page.evaluate(async ({ address, x, y }) => {
+    const image = new Image();
+    image.src = address;
+    await image.decode();
+    const shown = document.getElementById("actual");
+    const c = document.createElement("canvas");
+    c.width = shown.width; c.height = shown.height;
+    const cx = c.getContext("2d");
+    cx.drawImage(image, 0, 0);
+    const want = cx.getImageData(0, 0, c.width, c.height).data;
+    const got = shown.getContext("2d").getImageData(0, 0, c.width, c.height).data;
+    let differing = 0;
+    for (let i = 0; i < want.length; i += 4)
+      if (want[i] !== got[i] || want[i + 1] !== got[i + 1] || want[i + 2] !== got[i + 2]) ++differing;
+    const at = (y * c.width + x) * 4;
+    const colour = "#" + [want[at], want[at + 1], want[at + 2]]
+      .map((v) => v.toString(16).padStart(2, "0")).join("").toUpperCase();
+    return { differing, colour };
+  }, { address, ...p });
+}
+
 async function setStep(n) {
   await page.$eval("#step", (slider, value) => {
     slider.value = String(value);
@@ -171,14 +195,46 @@ test("the step slider shows the picture before and after the call that paints a 
   await setStep(stepAfter(screen.calls.length));
 });
 
-test("filtering out a service function hides its lines and what they drew", async () => {
+test("filtering out a service function hides its lines and history, and the page says its pixels stay", async () => {
   await page.uncheck('#filter-fn input[data-fn="osGXfillRectangle"]');
   assert.ok(await page.$eval(`details.call[data-call="${wheelCall}"] li.line`,
     (li) => li.classList.contains("hidden")));
   await page.click("#actual", { position: { x: pixel.x + 0.5, y: pixel.y + 0.5 } });
   const fns = await page.$$eval("#who-list li.who-line", (items) => items.map((i) => i.dataset.fn));
   assert.ok(!fns.includes("osGXfillRectangle"));
+  assert.equal(await colourAt(pixel), "#7B241C");
+  assert.match(await page.innerText("#filter-note"), /service-function and layer filters .* the picture keeps their pixels/);
   await page.check('#filter-fn input[data-fn="osGXfillRectangle"]');
+});
+
+test("the screen's own calls, by native name, are the first filter", async () => {
+  const natives = [...new Set(screen.calls.filter((c) => c.call).map((c) => c.call.split("(")[0]))].sort();
+  assert.deepEqual(await page.$$eval("#filter-native input", (boxes) => boxes.map((b) => b.dataset.native)), natives);
+  assert.equal(await page.$eval("#filters input", (b) => b.dataset.native), natives[0]);
+});
+
+test("unticking a screen call hides its calls, lines and pixels, as if the screen had not made them", async () => {
+  // The screen with every fillRect call turned into a comment: what the picture must show.
+  const without = structuredClone(screen);
+  without.calls = without.calls.map((c) => (c.call && c.call.startsWith("fillRect(") ? { comment: "fillRect" } : c));
+  const withoutFile = path.join(work, "without-fillRect.json");
+  const withoutPng = path.join(work, "without-fillRect.png");
+  fs.writeFileSync(withoutFile, JSON.stringify(without));
+  runPanel([withoutFile, "-o", withoutPng]);
+  await page.uncheck('#filter-native input[data-native="fillRect"]');
+  await page.waitForFunction(() => document.getElementById("actual").dataset.without === "fillRect");
+  assert.ok(await page.$eval(`details.call[data-call="${wheelCall}"]`, (d) => getComputedStyle(d).display === "none"));
+  const { differing, colour } = await compareWithPicture(withoutPng, pixel);
+  assert.notEqual(colour, "#7B241C");
+  assert.equal(await colourAt(pixel), colour);
+  // Only where a shown call's anti-aliased edge blends over a hidden fill may a trace stay.
+  assert.ok(differing < 200, `${differing} pixels differ`);
+  await page.click("#actual", { position: { x: pixel.x + 0.5, y: pixel.y + 0.5 } });
+  const calls = await page.$$eval("#who-list li.who-line", (items) => items.map((i) => Number(i.dataset.call)));
+  assert.ok(!calls.includes(wheelCall));
+  await page.check('#filter-native input[data-native="fillRect"]');
+  await page.waitForFunction(() => document.getElementById("actual").dataset.without === "");
+  assert.equal(await colourAt(pixel), "#7B241C");
 });
 
 test("the header, the call list and the slider number the calls one way", async () => {
