@@ -126,7 +126,9 @@ std::string Report::page(const std::vector<std::pair<size_t, Json>>& upcalls) co
   Json calls = Json::array();
   for (size_t i = 0; i < screen_.calls.size(); ++i) {
     const Json& call = screen_.calls[i];
-    if (!call.is_object() || !call.contains("call")) continue;
+    // Entries holding only a comment go in too, so that the page numbers its calls as the
+    // screen file and the trace do.
+    if (!call.is_object()) continue;
     Json entry{{"index", i}};
     for (const char* key : {"on", "class", "call", "args", "result", "comment"})
       if (call.contains(key)) entry[key] = call[key];

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,30 @@ TEST(PanelCommandLine, ExitCodesAndMessages) {
     EXPECT_NE((c.code ? run.err : run.out).find(c.mention), std::string::npos)
         << testing::PrintToString(c.args) << ": " << run.err;
   }
+}
+
+// What a newcomer reads first must hold: the README's usage block is the one --help prints, and
+// its first picture is the screen that render-example.sh renders when given none.
+TEST(PanelCommandLine, ReadmeShowsTheHelpsUsageAndTheRenderedExample) {
+  const std::string readme = fileText(fs::path(ZELMO_SOURCE_DIR) / "README.md");
+  const size_t section = readme.find("\n## zelmo-panel\n");
+  ASSERT_NE(section, std::string::npos);
+  std::istringstream in(readme.substr(section));
+  std::string block, line;
+  while (std::getline(in, line) && line.rfind("    ", 0) != 0) continue;
+  for (; in && line.rfind("    ", 0) == 0; std::getline(in, line)) block += line.substr(4) + "\n";
+  const PanelRun help = runPanel({"--help"});
+  EXPECT_EQ(block, help.out.substr(0, help.out.find("\n\n") + 1));
+
+  const size_t image = readme.find("](", readme.find("!["));
+  ASSERT_NE(image, std::string::npos);
+  const std::string path = readme.substr(image + 2, readme.find(')', image) - image - 2);
+  EXPECT_EQ(path.rfind("examples/reference/", 0), 0u) << path;
+  const std::string screen = "examples/screens/" + fs::path(path).stem().string() + ".json";
+  EXPECT_NE(fileText(fs::path(ZELMO_SOURCE_DIR) / "scripts/render-example.sh")
+                .find("${1:-" + screen + "}"),
+            std::string::npos)
+      << screen;
 }
 
 class PanelListNatives : public ModuleTest {};

@@ -67,8 +67,11 @@ TEST_F(ReportTest, PageHoldsEachCallsChangesAndStepsAndNoStrayScriptEnd) {
   const gx::Json data = gx::Json::parse(page.substr(begin, page.find("</script>", begin) - begin));
 
   EXPECT_EQ(data["screen"]["name"], "tiny.json");
-  ASSERT_EQ(data["calls"].size(), 3u);
-  EXPECT_EQ(data["calls"][2]["comment"], "</script>");
+  // The comment-only entry too: the page numbers calls by their index in the screen.
+  ASSERT_EQ(data["calls"].size(), 4u);
+  EXPECT_EQ(data["calls"][0],
+            (gx::Json{{"index", 0}, {"comment", "a box, then nothing, then a line"}}));
+  EXPECT_EQ(data["calls"][3]["comment"], "</script>");
   // One step per call that ran: the box, nothing (a clip), nothing (the line is clipped away).
   ASSERT_EQ(data["steps"].size(), 3u);
   EXPECT_EQ(data["steps"][0]["call"], 1);
