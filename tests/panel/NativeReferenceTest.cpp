@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 
+#include "panel/natives/NativeDocs.h"
 #include "panel/natives/NativeReference.h"
 #include "support/ModuleFixture.h"
 #include "vm/Descriptor.h"
@@ -61,6 +64,21 @@ TEST_F(NativeReferenceTest, ArgumentsMatchTheSignatureAndHaveDistinctNames) {
       }
     }
   }
+}
+
+// The reference is read in the repository, so the checked-in copy must be what the table says.
+TEST(NativesDoc, CheckedInCopyIsUpToDate) {
+  std::ifstream in(ZELMO_SOURCE_DIR "/docs/natives.md", std::ios::binary);
+  std::stringstream checkedIn;
+  checkedIn << in.rdbuf();
+  const std::string expected = panel::natives::markdownReference();
+  if (checkedIn.str() == expected) return;
+  std::istringstream had(checkedIn.str()), wants(expected);
+  std::string line, wanted;
+  int number = 1;
+  while (std::getline(had, line) && std::getline(wants, wanted) && line == wanted) ++number;
+  ADD_FAILURE() << "docs/natives.md is out of date from line " << number
+                << "; rewrite it with: cmake --build --preset default --target natives-doc";
 }
 
 }  // namespace
