@@ -75,6 +75,12 @@ TEST(PanelCommandLine, ExitCodesAndMessages) {
       {{"--bogus"}, 2, "usage: zelmo-panel"},
       {{"a.json", "b.json", "-o", "x.png"}, 2, "usage: zelmo-panel"},
       {{"--help"}, 0, "--list-natives"},
+      {{"--help"}, 0, "--describe NAME"},
+      // Any case, any part of a line of --list-natives; each match with its arguments.
+      {{"--describe", "CUXCANVAS DRAWROUNDRECT"}, 0, "radiusY  int  pixels"},
+      {{"--describe", "getClipBounds"}, 0, "Z\n  Reads the clip area"},
+      {{"--describe", "drawRec(IIII)V"}, 2, "\"drawRec(IIII)V\""},
+      {{"--describe"}, 2, "--describe needs a value"},
       // A module that is missing or is no shared object is reported with its path.
       {{"--list-natives", "--module", missing}, 3, missing},
       {{"--list-natives", "--module", fake}, 3, fake},
