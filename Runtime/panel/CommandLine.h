@@ -19,6 +19,7 @@ struct Options {
   std::string config;     // --config: the configuration store's file, or empty for a temporary one
   std::string describe;   // --describe: print the reference of the natives matching this
   bool listNatives = false;
+  bool schema = false;
   bool help = false;
 };
 

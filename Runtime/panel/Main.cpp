@@ -20,6 +20,7 @@
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
+#include "panel/ScreenSchema.h"
 #include "panel/UpcallTrace.h"
 #include "panel/natives/NativeDocs.h"
 #include "vm/ManagedLibrary.h"
@@ -76,6 +77,12 @@ void describeNatives(const std::string& name) {
     throw Stop{kBadInput, "no native's class or signature holds \"" + name +
                               "\" (zelmo-panel --list-natives prints them all)"};
   std::cout << text;
+}
+
+void printSchema() {
+  vm::Vm vm;
+  vm::defineManagedLibrary(vm);
+  std::cout << panel::screenSchema(vm).dump(1) << '\n';
 }
 
 void writeTrace(const std::string& path, const panel::UpcallTrace& trace) {
@@ -173,7 +180,9 @@ int run(const std::vector<std::string>& args) {
   }
   const std::string modulePath = options.module.empty() ? vm::defaultModulePath() : options.module;
   try {
-    if (!options.describe.empty())
+    if (options.schema)
+      printSchema();
+    else if (!options.describe.empty())
       describeNatives(options.describe);
     else if (options.listNatives)
       listNatives(modulePath);

@@ -83,6 +83,7 @@ TEST(PanelCommandLine, ExitCodesAndMessages) {
       {{"--describe", "getClipBounds"}, 0, "Z\n  Reads the clip area"},
       {{"--describe", "drawRec(IIII)V"}, 2, "\"drawRec(IIII)V\""},
       {{"--describe"}, 2, "--describe needs a value"},
+      {{"--schema"}, 0, "\"$schema\": \"https://json-schema.org/draft/2020-12/schema\""},
       // A module that is missing or is no shared object is reported with its path.
       {{"--list-natives", "--module", missing}, 3, missing},
       {{"--list-natives", "--module", fake}, 3, fake},
