@@ -14,8 +14,9 @@ fi
 packages=("$@" cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
           libpng-dev libjpeg-dev)
-# The configuration store's tests check its files against Python's configparser.
-packages+=(python3)
+# The configuration store's tests check its files against Python's configparser; the screen
+# schema's test validates screens with Python's jsonschema.
+packages+=(python3 python3-jsonschema)
 native="$(dpkg --print-architecture)"
 # Unqualified names mean the machine's own architecture.
 for i in "${!packages[@]}"; do

@@ -40,6 +40,11 @@ Options parseCommandLine(const std::vector<std::string>& args) {
       options.compare = valueOf(args, i);
     } else if (arg == "--tolerance") {
       options.tolerance = countOf(arg, valueOf(args, i));
+    } else if (arg == "--describe") {
+      options.describe = valueOf(args, i);
+      if (options.describe.empty()) throw UsageError("--describe needs a name");
+    } else if (arg == "--schema") {
+      options.schema = true;
     } else if (arg == "--list-natives") {
       options.listNatives = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -50,7 +55,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
       throw UsageError("more than one screen file: " + options.screen + " and " + arg);
     }
   }
-  if (options.help || options.listNatives) return options;
+  if (options.help || options.listNatives || options.schema || !options.describe.empty())
+    return options;
   if (options.screen.empty()) throw UsageError("no screen file given");
   if (options.output.empty()) throw UsageError("no output file given (-o OUT.png)");
   if (options.compare.empty() && options.tolerance != 0)
@@ -63,6 +69,8 @@ std::string usageText() {
          "                   [--module PATH] [--config FILE]\n"
          "                   [--compare REFERENCE.png [--tolerance N]]\n"
          "       zelmo-panel --list-natives [--module PATH]\n"
+         "       zelmo-panel --describe NAME\n"
+         "       zelmo-panel --schema\n"
          "\n"
          "Loads ZelmoGraphics.dlm (by default the one beside this program), builds the screen's\n"
          "managed objects, invokes its calls through the registered natives and writes all\n"
@@ -83,6 +91,11 @@ std::string usageText() {
          "  --tolerance N      how many pixels may differ from the reference (default 0)\n"
          "  --list-natives     print every registered class and signature, in registration\n"
          "                     order, and exit (no screen needed)\n"
+         "  --describe NAME    print what each native whose class and signature hold NAME\n"
+         "                     (in any case) does, and its arguments' names, types, units and\n"
+         "                     values, and exit; exit 2 when none does\n"
+         "  --schema           print the JSON Schema of screen files and exit (it is\n"
+         "                     docs/screen.schema.json, which the example screens name)\n"
          "  -h, --help         print this text\n"
          "\n"
          "Exit codes: 0 done; 2 bad command line or malformed screen; 3 module missing or not\n"

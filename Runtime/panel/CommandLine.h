@@ -17,7 +17,9 @@ struct Options {
   std::string compare;    // --compare: a reference PNG the output must match, or empty
   int64_t tolerance = 0;  // --tolerance: how many pixels may differ from the reference
   std::string config;     // --config: the configuration store's file, or empty for a temporary one
+  std::string describe;   // --describe: print the reference of the natives matching this
   bool listNatives = false;
+  bool schema = false;
   bool help = false;
 };
 

@@ -20,7 +20,9 @@
 #include "panel/Runner.h"
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
+#include "panel/ScreenSchema.h"
 #include "panel/UpcallTrace.h"
+#include "panel/natives/NativeDocs.h"
 #include "vm/ManagedLibrary.h"
 #include "vm/ModuleLoader.h"
 #include "vm/Vm.h"
@@ -67,6 +69,20 @@ void listNatives(const std::string& modulePath) {
   LoadedModule loaded(modulePath);
   for (const vm::NativeMethod& native : loaded.vm.natives())
     std::cout << native.className << ' ' << native.signature << '\n';
+}
+
+void describeNatives(const std::string& name) {
+  const std::string text = panel::natives::describeMatching(name);
+  if (text.empty())
+    throw Stop{kBadInput, "no native's class or signature holds \"" + name +
+                              "\" (zelmo-panel --list-natives prints them all)"};
+  std::cout << text;
+}
+
+void printSchema() {
+  vm::Vm vm;
+  vm::defineManagedLibrary(vm);
+  std::cout << panel::screenSchema(vm).dump(1) << '\n';
 }
 
 void writeTrace(const std::string& path, const panel::UpcallTrace& trace) {
@@ -164,7 +180,11 @@ int run(const std::vector<std::string>& args) {
   }
   const std::string modulePath = options.module.empty() ? vm::defaultModulePath() : options.module;
   try {
-    if (options.listNatives)
+    if (options.schema)
+      printSchema();
+    else if (!options.describe.empty())
+      describeNatives(options.describe);
+    else if (options.listNatives)
       listNatives(modulePath);
     else
       render(options, modulePath);

@@ -1,11 +1,13 @@
 #include "panel/Runner.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "panel/ScreenError.h"
+#include "panel/natives/NativeReference.h"
 
 namespace panel {
 
@@ -68,18 +70,67 @@ Target targetOf(const vm::Vm& vm, const Json& call, const std::string& signature
   return target;
 }
 
-std::vector<vm::Arg> argsOf(vm::Vm& vm, const Json& call, const vm::Descriptor& descriptor,
+// "the arguments are x, y, w, h", for messages about names.
+std::string argumentNames(const natives::Native& entry) {
+  if (entry.arguments.empty()) return "it takes no arguments";
+  std::string names = "the arguments are ";
+  for (const natives::Argument& argument : entry.arguments) {
+    if (&argument != &entry.arguments.front()) names += ", ";
+    names += argument.name;
+  }
+  return names;
+}
+
+// The reference entry whose names a call's named arguments use.
+const natives::Native& namedEntry(const vm::NativeMethod& native) {
+  const natives::Native* entry = natives::findNative(native.className, native.signature);
+  if (!entry) throw ScreenError("its arguments have no names; give \"args\" as a list");
+  return *entry;
+}
+
+// Named arguments put in declaration order.
+Json orderedByName(const Json& named, const natives::Native& entry) {
+  for (const auto& item : named.items()) {
+    const bool known =
+        std::any_of(entry.arguments.begin(), entry.arguments.end(),
+                    [&](const natives::Argument& argument) { return item.key() == argument.name; });
+    if (!known)
+      throw ScreenError("unknown argument \"" + item.key() + "\"; " + argumentNames(entry));
+  }
+  Json ordered = Json::array();
+  for (const natives::Argument& argument : entry.arguments) {
+    const auto found = named.find(argument.name);
+    if (found == named.end())
+      throw ScreenError(std::string("missing argument \"") + argument.name + "\"; " +
+                        argumentNames(entry));
+    ordered.push_back(*found);
+  }
+  return ordered;
+}
+
+// A call's arguments, given as a list in declaration order or as an object by name.
+std::vector<vm::Arg> argsOf(vm::Vm& vm, const Json& call, const vm::NativeMethod& native,
                             const Bindings& names) {
-  static const Json kNone = Json::array();
+  const vm::Descriptor& descriptor = native.descriptor;
   const auto found = call.find("args");
-  const Json& args = found == call.end() ? kNone : *found;
-  if (!args.is_array()) throw ScreenError("\"args\" must be an array");
+  if (found != call.end() && !found->is_array() && !found->is_object())
+    throw ScreenError("\"args\" must be an array, or an object of named arguments");
+  static const Json kNone = Json::array();
+  const natives::Native* entry =
+      found != call.end() && found->is_object() ? &namedEntry(native) : nullptr;
+  const Json ordered = entry ? orderedByName(*found, *entry) : Json();
+  const Json& args = entry ? ordered : found == call.end() ? kNone : *found;
   if (args.size() != descriptor.parameters.size())
     throw ScreenError("takes " + std::to_string(descriptor.parameters.size()) + " arguments, got " +
                       std::to_string(args.size()));
   std::vector<vm::Arg> converted;
   for (size_t i = 0; i < args.size(); ++i) {
-    converted.push_back(at("argument " + std::to_string(i + 1), [&] {
+    std::string place = "argument ";
+    if (entry)
+      place.append(1, '"').append(entry->arguments[i].name).append(1, '"');
+    else
+      place += std::to_string(i + 1);
+    converted.push_back(at(place, [&] {
       return toArg(vm, args[i], descriptor.parameters[i], descriptor.parameterTypes[i], names);
     }));
   }
@@ -127,7 +178,7 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObse
       throw ScreenError("unknown key \"" + key + "\"");
   const Target target = targetOf(vm, call, call["call"].get<std::string>(), names);
   const vm::Descriptor& descriptor = target.native->descriptor;
-  const std::vector<vm::Arg> args = argsOf(vm, call, descriptor, names);
+  const std::vector<vm::Arg> args = argsOf(vm, call, *target.native, names);
   const auto result = call.find("result");
   if (result != call.end() && descriptor.result == vm::Kind::Void)
     throw ScreenError("\"result\" given, but the native returns nothing");

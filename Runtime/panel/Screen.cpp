@@ -124,8 +124,9 @@ Screen readScreen(const std::string& path) {
 
 Screen parseScreen(const Json& document) {
   if (!document.is_object()) throw ScreenError("the screen must be a JSON object");
-  allowOnly(document, {"width", "height", "background", "layers", "statics", "objects", "calls",
-                       "systemLanguages"});
+  // "$schema" names the schema an editor checks the file against (zelmo-panel --schema).
+  allowOnly(document, {"$schema", "width", "height", "background", "layers", "statics", "objects",
+                       "calls", "systemLanguages"});
   Screen screen;
   screen.width = intInRange(document, "width", 1, kMaxSide, 0, true);
   screen.height = intInRange(document, "height", 1, kMaxSide, 0, true);

@@ -3,12 +3,14 @@
 #include <cairo.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "panel/PanelProcess.h"
+#include "panel/natives/NativeReference.h"
 #include "support/ModuleFixture.h"
 
 namespace zelmo::test {
@@ -76,6 +78,13 @@ TEST(PanelCommandLine, ExitCodesAndMessages) {
       {{"--bogus"}, 2, "usage: zelmo-panel"},
       {{"a.json", "b.json", "-o", "x.png"}, 2, "usage: zelmo-panel"},
       {{"--help"}, 0, "--list-natives"},
+      {{"--help"}, 0, "--describe NAME"},
+      // Any case, any part of a line of --list-natives; each match with its arguments.
+      {{"--describe", "CUXCANVAS DRAWROUNDRECT"}, 0, "radiusY  int  pixels"},
+      {{"--describe", "getClipBounds"}, 0, "Z\n  Reads the clip area"},
+      {{"--describe", "drawRec(IIII)V"}, 2, "\"drawRec(IIII)V\""},
+      {{"--describe"}, 2, "--describe needs a value"},
+      {{"--schema"}, 0, "\"$schema\": \"https://json-schema.org/draft/2020-12/schema\""},
       // A module that is missing or is no shared object is reported with its path.
       {{"--list-natives", "--module", missing}, 3, missing},
       {{"--list-natives", "--module", fake}, 3, fake},
@@ -178,6 +187,19 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
       {screenWithCalls(
            R"({"on": "c", "call": "getClipBounds(Luxclasses/graphics/CuxArea;)Z", "args": [{"ref": "xs"}]})"),
        {"calls[0]", "argument 1", "\"xs\"", "[I"}},
+      {screenWithCalls(
+           R"({"on": "c", "call": "setClip(IIII)V", "args": {"x": 1, "y": 2, "width": 3, "h": 4}})"),
+       {"calls[0] setClip(IIII)V", "unknown argument \"width\"", "the arguments are x, y, w, h"}},
+      {screenWithCalls(
+           R"({"on": "c", "call": "setClip(IIII)V", "args": {"x": 1, "y": 2, "w": 3}})"),
+       {"calls[0] setClip(IIII)V", "missing argument \"h\"", "the arguments are x, y, w, h"}},
+      {screenWithCalls(R"({"on": "c", "call": "removeClipArea()V", "args": {"x": 1}})"),
+       {"unknown argument \"x\"", "it takes no arguments"}},
+      {screenWithCalls(
+           R"({"on": "c", "call": "setClip(IIII)V", "args": {"x": 1, "y": 2, "w": 3, "h": true}})"),
+       {"calls[0] setClip(IIII)V", "argument \"h\"", "true"}},
+      {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": 4})"),
+       {"calls[0] setClip(IIII)V", "\"args\" must be an array, or an object"}},
       {screenWithCalls(R"({"on": "c", "call": "removeClipArea()V", "result": "r"})"),
        {"calls[0] removeClipArea()V", "returns nothing"}},
       {screenWithCalls(
@@ -334,6 +356,46 @@ TEST(PanelExamples, MatchTheirReferencePicturesAndTraces) {
     ++compared;
   }
   EXPECT_GE(compared, 4);
+}
+
+// Every call of the example screens with its arguments given by name draws exactly what the
+// positional list draws: the names reach the same parameters in the same order.
+TEST(PanelExamples, NamedArgumentsGiveTheSameTraces) {
+  const fs::path examples = fs::path(ZELMO_SOURCE_DIR) / "examples";
+  const fs::path dir = configTestDir();
+  // Image paths are relative to the screen file.
+  fs::create_directory_symlink(examples / "screens" / "images", dir / "images");
+  size_t renamed = 0;
+  for (const auto& entry : fs::directory_iterator(examples / "screens")) {
+    if (entry.path().extension() != ".json") continue;
+    Json screen = Json::parse(fileText(entry.path()));
+    std::map<std::string, std::string> classOf;
+    for (const Json& object : screen["objects"])
+      if (object.contains("class")) classOf[object["id"]] = object["class"];
+    for (Json& call : screen["calls"]) {
+      if (!call.contains("args")) continue;
+      const std::string cls = call.contains("class") ? call["class"].get<std::string>()
+                              : classOf.count(call.value("on", "")) ? classOf[call["on"]]
+                                                                    : "";
+      const auto* native = panel::natives::findNative(cls, call["call"].get<std::string>());
+      if (!native) continue;  // a receiver bound by a result, or an inherited native
+      // Written last to first, so that only the names can put them in order.
+      Json named = Json::object();
+      for (size_t i = native->arguments.size(); i-- > 0;)
+        named[native->arguments[i].name] = call["args"][i];
+      call["args"] = named;
+      ++renamed;
+    }
+    const std::string name = entry.path().stem().string();
+    writeFileText(dir / (name + ".json"), screen.dump(1));
+    const fs::path trace = dir / (name + ".jsonl");
+    const PanelRun run = runPanel({(dir / (name + ".json")).string(), "-o",
+                                   (dir / (name + ".png")).string(), "--trace", trace.string()});
+    EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err;
+    EXPECT_TRUE(fileText(trace) == fileText(examples / "reference" / (name + ".jsonl")))
+        << name << ": the trace differs from the positional one";
+  }
+  EXPECT_GE(renamed, 500u);
 }
 
 // Pixels of the example screens sit where the values the screens give say they should.
