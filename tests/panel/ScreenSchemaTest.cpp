@@ -76,7 +76,10 @@ TEST(ScreenSchema, AValidatorAgreesWithThePanel) {
   };
   const fs::path dir = configTestDir();
   writeFileText(dir / "screen.schema.json", schemaText());
-  std::string command = "python3 " + quoted(ZELMO_SOURCE_DIR "/tests/support/validate_screens.py") +
+  // Debian's own Python, which scripts/install-deps.sh gives python3-jsonschema; another python3
+  // earlier on PATH may lack the module.
+  const std::string python = fs::exists("/usr/bin/python3") ? "/usr/bin/python3 " : "python3 ";
+  std::string command = python + quoted(ZELMO_SOURCE_DIR "/tests/support/validate_screens.py") +
                         " " + quoted((dir / "screen.schema.json").string());
   std::vector<std::string> files;
   for (size_t i = 0; i < std::size(cases); ++i) {
