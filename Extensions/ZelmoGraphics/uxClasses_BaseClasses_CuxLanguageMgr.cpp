@@ -127,6 +127,8 @@ void getNumberOfSystemLanguages() {
   frame.setIntResult(configInt(kSystemElementsKey));
 }
 
+constexpr const char* kClassName = "uxclasses/baseclasses/CuxLanguageMgr";
+
 constexpr NativeEntry kNatives[] = {
     {"setUserApplicationLanguageNum(II)Z", setUserApplicationLanguageNum},
     {"getUserApplicationLanguageNum(I)I", getUserApplicationLanguageNum},
@@ -140,20 +142,10 @@ constexpr NativeEntry kNatives[] = {
     {"getNumberOfSystemLanguages()I", getNumberOfSystemLanguages},
 };
 
-constexpr ClassRegistration kCuxLanguageMgr{
-    "uxclasses/baseclasses/CuxLanguageMgr",
-    "uxClasses_BaseClasses_CuxLanguageMgr",
-    243,
-    u"Failed to init native support for uxclasses.baseclasses.CuxLanguageMgr : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxLanguageMgr() { return registerClass(kCuxLanguageMgr); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_baseclasses_CuxLanguageMgr_init() {
-  return zelmo::registerCuxLanguageMgr();
+  return zelmo::registerClass(zelmo::kClassName, zelmo::kNatives,
+                              {"uxClasses_BaseClasses_CuxLanguageMgr", 243});
 }

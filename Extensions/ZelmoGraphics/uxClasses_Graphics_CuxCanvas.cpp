@@ -9,6 +9,7 @@
 #include "canvas/ShapeNatives.h"
 #include "canvas/StringNatives.h"
 #include "canvas/TransformClipNatives.h"
+#include "records/CanvasRecord.h"
 
 namespace zelmo {
 namespace {
@@ -109,18 +110,10 @@ constexpr NativeEntry kNatives[] = {
     {"removeClipArea()V", removeClipArea},
 };
 
-constexpr ClassRegistration kCuxCanvas{
-    "uxclasses/graphics/CuxCanvas",
-    "uxClasses_Graphics_CuxCanvas",
-    4877,
-    u"Failed to init native support for uxclasses.graphics.CuxCanvas : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxCanvas() { return registerClass(kCuxCanvas); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxCanvas_init() { return zelmo::registerCuxCanvas(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxCanvas_init() {
+  return zelmo::registerClass(zelmo::CanvasStatics::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxCanvas", 4877});
+}

@@ -212,20 +212,10 @@ constexpr NativeEntry kNatives[] = {
     {"updateBoundingRectangle()Luxclasses/baseclasses/CuxGraphics;", updateBoundingRectangle},
 };
 
-constexpr ClassRegistration kCuxComplexObj{
-    ComplexObjFields::kClassName,
-    "uxClasses_Graphics_CuxComplexObj",
-    485,
-    u"Failed to init native support for uxclasses.graphics.CuxComplexObj : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxComplexObj() { return registerClass(kCuxComplexObj); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_graphics_CuxComplexObj_init() {
-  return zelmo::registerCuxComplexObj();
+  return zelmo::registerClass(zelmo::ComplexObjFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxComplexObj", 485});
 }

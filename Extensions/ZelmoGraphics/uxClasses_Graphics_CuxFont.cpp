@@ -107,18 +107,10 @@ constexpr NativeEntry kNatives[] = {
     {"isTcpFont()Z", isTcpFont},
 };
 
-constexpr ClassRegistration kCuxFont{
-    "uxclasses/graphics/CuxFont",
-    "uxClasses_Graphics_CuxFont",
-    166,
-    u"Failed to init native support for uxclasses.graphics.CuxFont : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxFont() { return registerClass(kCuxFont); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxFont_init() { return zelmo::registerCuxFont(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxFont_init() {
+  return zelmo::registerClass(zelmo::FontFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxFont", 166});
+}

@@ -272,18 +272,10 @@ constexpr NativeEntry kNatives[] = {
     {"deleteListBox()V", deleteListBox},
 };
 
-constexpr ClassRegistration kCuxListBox{
-    "uxclasses/graphics/CuxListBox",
-    "uxClasses_Graphics_CuxListBox",
-    537,
-    u"Failed to init native support for uxclasses.graphics.CuxListBox : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxListBox() { return registerClass(kCuxListBox); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxListBox_init() { return zelmo::registerCuxListBox(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxListBox_init() {
+  return zelmo::registerClass(zelmo::ListBoxFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxListBox", 537});
+}

@@ -237,18 +237,10 @@ constexpr NativeEntry kNatives[] = {
     {"movePoints(II)V", movePoints},
 };
 
-constexpr ClassRegistration kCuxPolyLine{
-    PolyLineFields::kClassName,
-    "uxClasses_Graphics_CuxPolyLine",
-    763,
-    u"Failed to init native support for uxclasses.graphics.CuxPolyLine : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxPolyLine() { return registerClass(kCuxPolyLine); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxPolyLine_init() { return zelmo::registerCuxPolyLine(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxPolyLine_init() {
+  return zelmo::registerClass(zelmo::PolyLineFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxPolyLine", 763});
+}

@@ -83,20 +83,10 @@ constexpr NativeEntry kNatives[] = {
     {"resizeRectangle(IBIB)V", resizeRectangle},
 };
 
-constexpr ClassRegistration kCuxRectangle{
-    RectangleFields::kClassName,
-    "uxClasses_Graphics_CuxRectangle",
-    287,
-    u"Failed to init native support for uxclasses.graphics.CuxRectangle : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxRectangle() { return registerClass(kCuxRectangle); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_graphics_CuxRectangle_init() {
-  return zelmo::registerCuxRectangle();
+  return zelmo::registerClass(zelmo::RectangleFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxRectangle", 287});
 }

@@ -53,18 +53,10 @@ constexpr NativeEntry kNatives[] = {
     {"draw(II)V", draw},
 };
 
-constexpr ClassRegistration kCuxText{
-    "uxclasses/graphics/CuxText",
-    "uxClasses_Graphics_CuxText",
-    104,
-    u"Failed to init native support for uxclasses.graphics.CuxText : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxText() { return registerClass(kCuxText); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxText_init() { return zelmo::registerCuxText(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxText_init() {
+  return zelmo::registerClass(zelmo::TextFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxText", 104});
+}
