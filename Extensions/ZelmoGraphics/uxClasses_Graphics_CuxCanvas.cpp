@@ -1,14 +1,8 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
-// in canvas/, grouped by subject; this file holds the registration table in its managed order.
+// in canvas/, grouped by subject and declared in canvas/CanvasNatives.h in this table's order;
+// this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
-#include "canvas/ArcNatives.h"
-#include "canvas/GaugeNatives.h"
-#include "canvas/ImageNatives.h"
-#include "canvas/NumberNatives.h"
-#include "canvas/PathNatives.h"
-#include "canvas/ShapeNatives.h"
-#include "canvas/StringNatives.h"
-#include "canvas/TransformClipNatives.h"
+#include "canvas/CanvasNatives.h"
 #include "records/CanvasRecord.h"
 
 namespace zelmo {

@@ -138,6 +138,7 @@ void setContents() {
   box.model->setContents(texts.view(), frame.intArg(1));
 }
 
+// wipeOut()V
 void wipeOut() {
   const ManagedFrame frame;
   if (const ListBox box = listBoxOf(frame)) box.model->wipeOut();
@@ -169,6 +170,7 @@ void setCursor() {
   if (const ListBox box = listBoxOf(frame)) box.model->setCursor(wrap16(frame.intArg(0)));
 }
 
+// resetCursor()V
 void resetCursor() {
   const ManagedFrame frame;
   if (const ListBox box = listBoxOf(frame)) box.model->resetCursor();

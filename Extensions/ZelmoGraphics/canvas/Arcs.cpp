@@ -1,6 +1,6 @@
 // Canvas arc and open-pie natives. The end points come from the start angle and start + extent
 // (summed in 64 bits); a sector too small to draw as one falls back to a line or a triangle.
-#include "canvas/ArcNatives.h"
+#include "canvas/CanvasNatives.h"
 #include "canvas/Sectors.h"
 #include "canvas/ShapeHelpers.h"
 #include "geometry/ArcGeometry.h"
@@ -60,6 +60,7 @@ Triangle triangleOf(const AngleArc& a) { return {a.box.centre(), a.p1, a.p2}; }
 
 }  // namespace
 
+// drawArc(IIIIII)V: the canvas pen
 void drawArc() {
   const ManagedFrame frame;
   const AngleArc a = angleArcArg(frame);
@@ -74,12 +75,14 @@ void drawArc() {
   arcOrChord(a, s);
 }
 
+// drawArc(IIIIIIIIII)V: angles
 void drawArcWithStyle() {
   const ManagedFrame frame;
   const AngleArc a = angleArcArg(frame);
   arcOrChord(a, {frame.intArg(6), frame.intArg(7), frame.intArg(8), frame.intArg(9)});
 }
 
+// drawArc(IIIIIIIIIIII)V: end points, translated
 void drawArcBetweenPoints() {
   const ManagedFrame frame;
   const EllipseBox box = ellipseArg(frame, 0, true);
@@ -93,6 +96,7 @@ void drawArcBetweenPoints() {
   }
 }
 
+// fillArc(IIIIII)V
 void fillArc() {
   const ManagedFrame frame;
   const AngleArc a = angleArcArg(frame);
@@ -107,6 +111,7 @@ void fillArc() {
       {low8(pen->lineWidth), 0, low8(pen->fillPattern), kPieOutlineWhole});
 }
 
+// drawPie(IIIIII)V
 void drawPie() {
   const ManagedFrame frame;
   const AngleArc a = angleArcArg(frame);

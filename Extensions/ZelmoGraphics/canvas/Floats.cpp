@@ -1,8 +1,8 @@
 // The five nativeDrawFloat natives. All hand their arguments to the float formatter and draw on
 // drawing target 0, whatever the canvas layer.
 #include <array>
+#include "canvas/CanvasNatives.h"
 
-#include "canvas/NumberNatives.h"
 #include "canvas/NumberText.h"
 #include "format/FloatFormat.h"
 
@@ -64,9 +64,12 @@ FloatDrawing shortArguments(const ManagedFrame& frame) {
 
 }  // namespace
 
+// nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawFloatFormatted() { drawFloatWithFlags(false); }
+// nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V
 void drawFloatFormattedWithSuffix() { drawFloatWithFlags(true); }
 
+// nativeDrawFloat(FIIIZIIIIIII)V
 void drawFloatInCanvasFont() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -74,6 +77,7 @@ void drawFloatInCanvasFont() {
   drawFloat(frame.floatArg(0), shortArguments(frame), canvas->fontHandle);
 }
 
+// nativeDrawFloat(FIIIZIIIIIIILuxclasses/graphics/CuxFont;)V
 void drawFloatInFont() {
   const ManagedFrame frame;
   const FloatDrawing d = shortArguments(frame);
@@ -84,6 +88,7 @@ void drawFloatInFont() {
 
 // value, digits, simpleOption1, simpleOption2, significant, leadingZeros, textColor,
 // thirdColor, x, y, w, h, font; no decimals
+// nativeDrawFloat(FIIIZZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawFloatSignificant() {
   const ManagedFrame frame;
   const double value = frame.floatArg(0);

@@ -1,8 +1,8 @@
 // The seven drawNumber natives: plain, truncating, fixed-point and legacy fixed-point integer
 // displays, each drawn with one simple-text call.
 #include <array>
+#include "canvas/CanvasNatives.h"
 
-#include "canvas/NumberNatives.h"
 #include "canvas/NumberText.h"
 #include "format/NumberFormat.h"
 
@@ -39,6 +39,7 @@ void drawFormatted(bool withSuffix) {
 
 }  // namespace
 
+// drawNumber(IIIIII)V
 void drawNumber() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -52,6 +53,7 @@ void drawNumber() {
                  {canvas->color, kNoColour, canvas->textThirdColor}, 1, 1);
 }
 
+// drawNumber(IIIIIIILuxclasses/graphics/CuxFont;)V
 void drawNumberInColor() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -67,6 +69,7 @@ void drawNumberInColor() {
   drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColour, 0}, 1, 1);
 }
 
+// drawNumber(IIIIZIIII)V
 void drawNumberTruncated() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -83,6 +86,7 @@ void drawNumberTruncated() {
                  {canvas->color, kNoColour, canvas->textThirdColor}, simpleOption1, 1);
 }
 
+// drawNumber(IIIIIIZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawNumberFixedPoint() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -105,6 +109,7 @@ void drawNumberFixedPoint() {
                  simpleOption2);
 }
 
+// drawNumber(IIIIIZIIIIIII)V
 void drawNumberLegacy() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -125,7 +130,9 @@ void drawNumberLegacy() {
                  simpleOption2);
 }
 
+// drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawNumberFormatted() { drawFormatted(false); }
+// drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V
 void drawNumberFormattedWithSuffix() { drawFormatted(true); }
 
 }  // namespace zelmo::canvas

@@ -1,7 +1,7 @@
 // Canvas oval and line natives. Ovals are drawn whatever their size; line end points are passed
 // as given.
+#include "canvas/CanvasNatives.h"
 #include "canvas/ShapeHelpers.h"
-#include "canvas/ShapeNatives.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
 
@@ -31,6 +31,7 @@ constexpr uint8_t kNoLineEnd = 0;
 
 }  // namespace
 
+// drawOval(IIII)V
 void drawOval() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -42,6 +43,7 @@ void drawOval() {
   outlineOval(cornersOf(x, y, w, h), pen->color, pen->lineStyle, pen->lineWidth, 0);
 }
 
+// fillOvalWithBorder(IIIIIIIIII)V: translated
 void fillOvalWithBorder() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -59,6 +61,7 @@ void fillOvalWithBorder() {
   if (lineWidth > 0 && lineStyle > 0) outlineOval(c, borderColor, lineStyle, lineWidth, backColor);
 }
 
+// fillOval(IIII)V
 void fillOval() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -70,6 +73,7 @@ void fillOval() {
   fillOvalIn(cornersOf(x, y, w, h), pen->color, pen->fillPattern, pen->backColor);
 }
 
+// fillOval(IIIIIIBI)V
 void fillOvalWithColors() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -82,6 +86,7 @@ void fillOvalWithColors() {
   fillOvalIn(cornersOf(x, y, w, h), fillColor, fillPattern, backColor);
 }
 
+// drawLine(IIII)V
 void drawLine() {
   const ManagedFrame frame;
   const Segment s{frame.intArg(0), frame.intArg(1), frame.intArg(2), frame.intArg(3)};
@@ -90,6 +95,7 @@ void drawLine() {
   line(s, pen->lineWidth, pen->lineStyle, pen->color, pen->backColor, kNoLineEnd);
 }
 
+// drawLine(IIIIIIBI)V
 void drawLineWithStyle() {
   const ManagedFrame frame;
   const Segment s{frame.intArg(0), frame.intArg(1), frame.intArg(2), frame.intArg(3)};
@@ -100,6 +106,7 @@ void drawLineWithStyle() {
   line(s, lineWidth, lineStyle, color, backColor, kNoLineEnd);
 }
 
+// drawLine(IIIIIIIII)V
 void drawLineTranslated() {
   const ManagedFrame frame;
   const Segment s{translatedX(frame.intArg(0)), translatedY(frame.intArg(1)),

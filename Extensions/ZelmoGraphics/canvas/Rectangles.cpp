@@ -1,7 +1,7 @@
 // Canvas rectangle natives. A rectangle with a width or height of exactly 0 draws nothing;
 // negative sizes are passed on as inverted corners.
+#include "canvas/CanvasNatives.h"
 #include "canvas/ShapeHelpers.h"
-#include "canvas/ShapeNatives.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
 
@@ -39,6 +39,7 @@ void fillWithPen(const Canvas& pen, const Corners& c, const Rounding& r) {
 
 }  // namespace
 
+// drawRect(IIII)V
 void drawRect() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -51,6 +52,7 @@ void drawRect() {
           kSquare);
 }
 
+// drawRoundRect(IIIIII)V
 void drawRoundRect() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -65,6 +67,7 @@ void drawRoundRect() {
           {1, radiusX, radiusY});
 }
 
+// fillRect(IIII)V
 void fillRect() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -76,6 +79,7 @@ void fillRect() {
   fillWithPen(*pen, cornersOf(x, y, w, h), kSquare);
 }
 
+// fillRect(IIIIIIBI)V
 void fillRectWithColors() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -92,6 +96,7 @@ void fillRectWithColors() {
   outline(c, lineWidth, kPlainOutlineStyle, kPlainOutlineColor, backColor, kSquare);
 }
 
+// fillRectWithBorder(IIIIII)V
 void fillRectWithBorder() {
   const ManagedFrame frame;
   const int32_t borderColor = frame.intArg(0);
@@ -109,6 +114,7 @@ void fillRectWithBorder() {
   outline(c, lineWidth, kSolidStyle, borderColor, pen->backColor, kSquare);
 }
 
+// fillRectWithBorder(IIIIIIIIIIIII)V
 void fillRectWithBorderTranslated() {
   const ManagedFrame frame;
   const int32_t borderColor = frame.intArg(0);
@@ -131,6 +137,7 @@ void fillRectWithBorderTranslated() {
   outline(c, lineWidth, lineStyle, borderColor, backColor, r);
 }
 
+// fillRoundRect(IIIIII)V
 void fillRoundRect() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);

@@ -2,10 +2,10 @@
 // makes exactly one text call; the bordered variants also draw a box. A null text or a null font
 // argument draws nothing at all.
 #include <optional>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "canvas/CanvasTransform.h"
-#include "canvas/StringNatives.h"
 #include "canvas/TextRecords.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
@@ -48,6 +48,7 @@ void drawBoxedWithDefaults(const BoxedString& b, bool textFlag) {
 
 }  // namespace
 
+// drawString(Ljava/lang/String;II)V: at a point, in the box the service measures for the text.
 void drawStringAt() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -64,11 +65,13 @@ void drawStringAt() {
        canvas->fontHandle, *s, false);
 }
 
+// drawString(Ljava/lang/String;IIII)V
 void drawStringInBox() {
   const ManagedFrame frame;
   if (const auto b = boxedString(frame)) drawBoxedWithDefaults(*b, true);
 }
 
+// drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;)V
 void drawStringWithFont() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -78,11 +81,13 @@ void drawStringWithFont() {
   text(b->canvas.layer, b->box, colours, textAttributes(2, 0, 0, 1, 1), *font, b->text, true);
 }
 
+// drawString(Ljava/lang/String;IIIIZ)V
 void drawStringFlagged() {
   const ManagedFrame frame;
   if (const auto b = boxedString(frame)) drawBoxedWithDefaults(*b, frame.boolArg(4));
 }
 
+// drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;I)V
 void drawSimpleString() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -93,6 +98,7 @@ void drawSimpleString() {
                  b->text.count);
 }
 
+// drawString(Ljava/lang/String;IIIIZI)V
 void drawStringMarquee() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -103,6 +109,7 @@ void drawStringMarquee() {
                     b->text.chars, b->text.count, frame.boolArg(4), frame.intArg(5));
 }
 
+// drawString(Ljava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;Z)V
 void drawStringWithOptions() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -114,6 +121,7 @@ void drawStringWithOptions() {
   text(b->canvas.layer, b->box, colours, attributes, *font, b->text, frame.boolArg(9));
 }
 
+// drawStringWithBorder(IIILjava/lang/String;IIII)V: filled, bordered box, then the text.
 void drawStringWithBorder() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -132,6 +140,8 @@ void drawStringWithBorder() {
        canvas->fontHandle, *s, true);
 }
 
+// drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V: moves with
+// the canvas translation; the text, then an unfilled border on top.
 void drawStringWithBorderTranslated() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -155,6 +165,7 @@ void drawStringWithBorderTranslated() {
                     colours.backColor, 0, 0, 0);
 }
 
+// drawStringWithBackground(ILjava/lang/String;IIII)V
 void drawStringWithBackground() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);

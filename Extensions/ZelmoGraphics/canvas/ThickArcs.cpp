@@ -3,8 +3,8 @@
 // back. Angles are 16-bit tenths of a degree.
 #include <algorithm>
 #include <array>
+#include "canvas/CanvasNatives.h"
 
-#include "canvas/ArcNatives.h"
 #include "canvas/Sectors.h"
 #include "canvas/ShapeHelpers.h"
 #include "geometry/ArcGeometry.h"
@@ -50,6 +50,7 @@ void sector(int32_t cx, int32_t cy, int32_t radius, int32_t start, int32_t exten
 
 }  // namespace
 
+// drawThickArc(IIIIIII)V
 void drawThickArc() {
   const ManagedFrame frame;
   const int32_t cx = frame.intArg(0);

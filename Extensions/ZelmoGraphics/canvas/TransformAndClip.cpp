@@ -1,10 +1,10 @@
 // Canvas transform and clip natives. The clip natives work in untranslated layer coordinates.
 #include <algorithm>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "bridge/ObjectHandle.h"
 #include "canvas/CanvasTransform.h"
-#include "canvas/TransformClipNatives.h"
 #include "geometry/FixedPoint.h"
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"
@@ -38,6 +38,7 @@ void writeArea(Storage area, const ClipArea& clip) {
 
 }  // namespace
 
+// setTransform(IIFF)V
 void setTransformScaled() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -49,6 +50,7 @@ void setTransformScaled() {
   canvasTransform().scaleY = toFixed88(sy);
 }
 
+// setTransform(II)V
 void setTransform() {
   const ManagedFrame frame;
   translateTo(frame.intArg(0), frame.intArg(1));
@@ -56,6 +58,7 @@ void setTransform() {
   canvasTransform().scaleY = 256;
 }
 
+// resetTransform()V
 void resetTransform() {
   CanvasTransform& t = canvasTransform();
   t.translateX = t.savedTranslateX;
@@ -64,6 +67,7 @@ void resetTransform() {
   t.scaleY = 256;
 }
 
+// setClip(IIII)V
 void setClip() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -75,6 +79,7 @@ void setClip() {
   osGXsetClipArea(x, y, lastOf(x, w), lastOf(y, h), canvas->layer);
 }
 
+// clipRect(IIII)V
 void clipRect() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -94,6 +99,7 @@ void clipRect() {
   }
 }
 
+// getClipBounds()Luxclasses/graphics/CuxArea;
 void getClipBounds() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -106,6 +112,7 @@ void getClipBounds() {
   frame.setRefResult(clipped ? result.reference() : 0);
 }
 
+// getClipBounds(Luxclasses/graphics/CuxArea;)Z
 void getClipBoundsInto() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -117,6 +124,7 @@ void getClipBoundsInto() {
   frame.setBoolResult(clipped);
 }
 
+// removeClipArea()V
 void removeClipArea() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
