@@ -2,7 +2,7 @@
 // screen coordinates, with no translation and no clip of its own.
 #include "bridge/ManagedFrame.h"
 #include "bridge/Registrar.h"
-#include "canvas/ScaleTicks.h"
+#include "drawing/ScaleTickLines.h"
 #include "geometry/IntMath.h"
 #include "records/ScaleRecord.h"
 

@@ -4,7 +4,7 @@
 #include "bridge/ManagedFrame.h"
 #include "bridge/ObjectHandle.h"
 #include "bridge/Registrar.h"
-#include "canvas/TextRecords.h"
+#include "drawing/TextRecords.h"
 #include "platform/DrawingService.h"
 #include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"

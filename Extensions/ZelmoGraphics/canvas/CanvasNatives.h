@@ -25,7 +25,7 @@ void drawLine();
 void drawLineWithStyle();
 void drawLineTranslated();
 
-// PointLists.cpp
+// PolygonsAndPolylines.cpp
 void drawPolygon();
 void fillPolygon();
 void fillPolygonWithColors();
@@ -80,7 +80,7 @@ void drawFloatSignificant();
 void drawDateTime();
 void onTimeChange();
 
-// PointLists.cpp
+// PolygonsAndPolylines.cpp
 void drawPolyline();
 void drawPolylineTranslated();
 void drawBezier();
@@ -94,7 +94,7 @@ void drawScaleWithSubDivision();
 void fillTriangleWithBorder();
 void drawBevelButton();
 
-// Rotation.cpp
+// RotatingPolygons.cpp
 void rotatePtX();
 void rotatePtY();
 void preciseRotatePtX();

@@ -4,7 +4,7 @@
 #include "canvas/CanvasNatives.h"
 #include "canvas/CanvasTransform.h"
 #include "canvas/ShapeHelpers.h"
-#include "canvas/ScaleTicks.h"
+#include "drawing/ScaleTickLines.h"
 
 namespace zelmo::canvas {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "bridge/ManagedData.h"
 #include "canvas/CanvasTransform.h"
-#include "canvas/TextRecords.h"
+#include "drawing/TextRecords.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
 #include "records/FontRecord.h"

@@ -12,7 +12,7 @@
 #include "bridge/ObjectHandle.h"
 #include "geometry/Angles.h"
 #include "geometry/IntMath.h"
-#include "geometry/Rotation.h"
+#include "geometry/TenthDegreeRotation.h"
 #include "platform/DrawingService.h"
 
 namespace zelmo::canvas {

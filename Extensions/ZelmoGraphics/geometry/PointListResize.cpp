@@ -1,4 +1,4 @@
-#include "geometry/PointLists.h"
+#include "geometry/PointListResize.h"
 
 #include "geometry/IntMath.h"
 
