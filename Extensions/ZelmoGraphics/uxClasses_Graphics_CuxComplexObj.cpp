@@ -57,14 +57,6 @@ bool forEachMember(jref group, Visit visit) {
   return true;
 }
 
-Box boxOf(const std::byte* fields) {
-  return {g::x1.read(fields), g::y1.read(fields), g::x2.read(fields), g::y2.read(fields)};
-}
-Box origBoxOf(const std::byte* fields) {
-  return {g::origX1.read(fields), g::origY1.read(fields), g::origX2.read(fields),
-          g::origY2.read(fields)};
-}
-
 void drawMember(jref group, const ObjectHandle& member, int32_t layer) {
   if ((g::state.read(member.fields()) & State::kShown) == State::kShown) {
     if (g::hasBackground.read(member.fields()) != 0)
@@ -109,10 +101,12 @@ void resize() {
   const jref self = frame.refArg(0);
   const GroupWalk walk(self);
   if (!walk.allowed() || !fieldsOf(self)) return;
-  const Box resized = resizeExtent(boxOf(fieldsOf(self)), origBoxOf(fieldsOf(self)), percent, code);
+  const Box resized =
+      resizeExtent(g::box(fieldsOf(self)), g::origBox(fieldsOf(self)), percent, code);
   const bool walked = forEachMember(self, [&](int32_t i) {
     if (const jref m = memberAt(self, i)) {
-      const Point d = memberShift(origBoxOf(fieldsOf(m)), origBoxOf(fieldsOf(self)), resized, code);
+      const Point d =
+          memberShift(g::origBox(fieldsOf(m)), g::origBox(fieldsOf(self)), resized, code);
       upcall::shift(fieldsOf(m), d.x, d.y, 0);
     }
     if (const jref m = memberAt(self, i)) upcall::resize(fieldsOf(m), percent, code, 0);
@@ -152,11 +146,11 @@ void setRotationPoint() {
   if (!walk.allowed() || !fieldsOf(self)) return;
   c::rotationOffsetX.write(fieldsOf(self), rx);
   c::rotationOffsetY.write(fieldsOf(self), ry);
-  const Box box = boxOf(fieldsOf(self));
+  const Box box = g::box(fieldsOf(self));
   const Point pivot{add32(centerOf(box.x1, box.x2), rx), add32(centerOf(box.y1, box.y2), ry)};
   forEachMember(self, [&](int32_t i) {
     if (const jref m = memberAt(self, i)) {
-      const Box mb = boxOf(fieldsOf(m));
+      const Box mb = g::box(fieldsOf(m));
       upcall::setRotationPoint(fieldsOf(m), sub32(pivot.x, centerOf(mb.x1, mb.x2)),
                                sub32(pivot.y, centerOf(mb.y1, mb.y2)), 0);
     }
@@ -184,7 +178,7 @@ void updateBoundingRectangle() {
     for (int32_t i = 0; i < memberCount(self); ++i) {
       const Storage m = fieldsOf(memberAt(self, i));
       if (!m) continue;
-      const Box mb = boxOf(m);
+      const Box mb = g::box(m);
       if (first) box = mb;
       first = false;
       if (mb.x1 < box.x1) box.x1 = mb.x1;

@@ -201,11 +201,8 @@ void resizePoints() {
   const Storage s = fieldsOf(self);
   if (!s) return;
   const PolyPoints p = placedAndBasePoints(s);
-  const ResizeFrame resize{
-      {g::x1.read(s), g::y1.read(s), g::x2.read(s), g::y2.read(s)},
-      {g::origX1.read(s), g::origY1.read(s), g::origX2.read(s), g::origY2.read(s)},
-      pointField(s, g::origCenterX, g::origCenterY),
-      pointField(s, g::centerX, g::centerY)};
+  const ResizeFrame resize{g::box(s), g::origBox(s), pointField(s, g::origCenterX, g::origCenterY),
+                           pointField(s, g::centerX, g::centerY)};
   writePoint(s, g::centerX, g::centerY,
              scalePointList(p.count, p.base, p.points, resize, horizontal, vertical));
   refreshBox(self);

@@ -60,13 +60,12 @@ void resizeRectangle() {
   if (!self) return;
   namespace g = GraphicsFields;
   namespace f = RectangleFields;
-  RectangleGeometry r{
-      {g::x1.read(self), g::y1.read(self), g::x2.read(self), g::y2.read(self)},
-      {g::origX1.read(self), g::origY1.read(self), g::origX2.read(self), g::origY2.read(self)},
-      f::rectWidth.read(self),
-      f::rectHeight.read(self),
-      {g::centerX.read(self), g::centerY.read(self)},
-      {g::origCenterX.read(self), g::origCenterY.read(self)}};
+  RectangleGeometry r{g::box(self),
+                      g::origBox(self),
+                      f::rectWidth.read(self),
+                      f::rectHeight.read(self),
+                      {g::centerX.read(self), g::centerY.read(self)},
+                      {g::origCenterX.read(self), g::origCenterY.read(self)}};
   resizeRectangle(r, percentX, codeX, percentY, codeY);
   g::x1.write(self, r.box.x1);
   g::y1.write(self, r.box.y1);

@@ -24,8 +24,7 @@ void draw() {
   const Storage object = frame.thisFields();
   if (!object) return;
   const ObjectHandle text = ObjectHandle::newLocal(t::text.read(object));
-  const POINTRECT box{g::x1.read(object), g::y1.read(object), g::x2.read(object),
-                      g::y2.read(object)};
+  const POINTRECT box = g::box(object).rect();
   const TEXTCOL colours{g::fillColor.read(object), g::backColor.read(object),
                         t::textThirdColor.read(object)};
   const TEXTATTRIB attributes = textAttributes(

@@ -32,7 +32,7 @@ void drawDateTime() {
   if (!canvas) return;
   const int32_t formatCode = frame.intArg(0);
   const int32_t timeValue = frame.intArg(1);
-  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  const SizedBox box = frame.boxArg(2);
   const int32_t textColor = frame.intArg(6);
   const auto font = fontArg(frame, 1);
   if (!font) return;

@@ -14,7 +14,7 @@ struct FloatDrawing {
   int32_t simpleOption1;
   int32_t simpleOption2;
   TEXTCOL colors;
-  TextBox box;
+  SizedBox box;
 };
 
 void drawFloat(double value, const FloatDrawing& d, uint32_t font) {
@@ -37,7 +37,7 @@ void drawFloatWithFlags(bool withSuffix) {
   d.options.grouping = frame.boolArg(6);
   d.options.leadingZeros = frame.boolArg(7);
   d.colors = {frame.intArg(8), kNoColour, frame.intArg(9)};
-  d.box = {frame.intArg(10), frame.intArg(11), frame.intArg(12), frame.intArg(13)};
+  d.box = frame.boxArg(10);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   std::array<UniChar, format::kNumberBufferSize> suffix{};
@@ -58,7 +58,7 @@ FloatDrawing shortArguments(const ManagedFrame& frame) {
   d.options.leadingZeros = frame.boolArg(4);
   d.options.decimals = frame.intArg(5);
   d.colors = {frame.intArg(6), kNoColour, frame.intArg(7)};
-  d.box = {frame.intArg(8), frame.intArg(9), frame.intArg(10), frame.intArg(11)};
+  d.box = frame.boxArg(8);
   return d;
 }
 
@@ -99,7 +99,7 @@ void drawFloatSignificant() {
   d.options.significant = frame.boolArg(4);
   d.options.leadingZeros = frame.boolArg(5);
   d.colors = {frame.intArg(6), kNoColour, frame.intArg(7)};
-  d.box = {frame.intArg(8), frame.intArg(9), frame.intArg(10), frame.intArg(11)};
+  d.box = frame.boxArg(8);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   drawFloat(value, d, *font);

@@ -24,7 +24,7 @@ void drawFormatted(bool withSuffix) {
   options.grouping = frame.boolArg(7);
   options.leadingZeros = frame.boolArg(8);
   const TEXTCOL colors{frame.intArg(9), kNoColour, frame.intArg(10)};
-  const TextBox box{frame.intArg(11), frame.intArg(12), frame.intArg(13), frame.intArg(14)};
+  const SizedBox box = frame.boxArg(11);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   std::array<UniChar, format::kNumberBufferSize> suffix{};
@@ -46,7 +46,7 @@ void drawNumber() {
   if (!canvas) return;
   const int32_t value = frame.intArg(0);
   const int32_t base = frame.intArg(1);
-  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  const SizedBox box = frame.boxArg(2);
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatPlain(value, base, text);
   drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
@@ -60,7 +60,7 @@ void drawNumberInColor() {
   if (!canvas) return;
   const int32_t value = frame.intArg(0);
   const int32_t base = frame.intArg(1);
-  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  const SizedBox box = frame.boxArg(2);
   const int32_t textColor = frame.intArg(6);
   const auto font = fontArg(frame, 1);
   if (!font) return;
@@ -79,7 +79,7 @@ void drawNumberTruncated() {
   const int32_t digits = frame.intArg(2);
   const int32_t simpleOption1 = frame.intArg(3);
   const bool leadingZeros = frame.boolArg(4);
-  const TextBox box{frame.intArg(5), frame.intArg(6), frame.intArg(7), frame.intArg(8)};
+  const SizedBox box = frame.boxArg(5);
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatTruncated(value, base, digits, leadingZeros, text);
   drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
@@ -100,7 +100,7 @@ void drawNumberFixedPoint() {
   const int32_t simpleOption2 = frame.intArg(5);
   options.leadingZeros = frame.boolArg(6);
   const TEXTCOL colors{frame.intArg(7), kNoColour, frame.intArg(8)};
-  const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
+  const SizedBox box = frame.boxArg(9);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   std::array<UniChar, format::kNumberBufferSize> text;
@@ -122,7 +122,7 @@ void drawNumberLegacy() {
   const bool leadingZeros = frame.boolArg(5);
   const int32_t decimals = frame.intArg(6);
   const TEXTCOL colors{frame.intArg(7), kNoColour, frame.intArg(8)};
-  const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
+  const SizedBox box = frame.boxArg(9);
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatLegacyFixedPoint(value, base, digits, decimals, leadingZeros,
                                                        canvasSeparators().decimal, text);

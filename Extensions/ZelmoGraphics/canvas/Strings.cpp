@@ -37,8 +37,7 @@ std::optional<BoxedString> boxedString(const ManagedFrame& frame) {
   const auto canvas = Canvas::of(frame);
   const auto s = textArg(frame, 1);
   if (!canvas || !s) return std::nullopt;
-  return BoxedString{*canvas, *s,
-                     boxOf(frame.intArg(0), frame.intArg(1), frame.intArg(2), frame.intArg(3))};
+  return BoxedString{*canvas, *s, frame.boxArg(0).corners().rect()};
 }
 
 void drawBoxedWithDefaults(const BoxedString& b, bool textFlag) {
@@ -130,7 +129,7 @@ void drawStringWithBorder() {
   const int32_t borderColour = frame.intArg(0);
   const int32_t fillColour = frame.intArg(1);
   const int32_t borderWidth = frame.intArg(2);
-  const POINTRECT box = boxOf(frame.intArg(3), frame.intArg(4), frame.intArg(5), frame.intArg(6));
+  const POINTRECT box = frame.boxArg(3).corners().rect();
   // The box first, so that the text lies on top of it.
   osGXfillRectangle(box.x1, box.y1, box.x2, box.y2, borderWidth, fillColour, 1, canvas->backColor,
                     0, 0, 0);
@@ -153,9 +152,7 @@ void drawStringWithBorderTranslated() {
   const int32_t borderWidth = frame.intArg(4);
   const int32_t borderStyle = frame.intArg(5);
   const CanvasTransform& t = canvasTransform();
-  const POINTRECT box =
-      boxOf(add32(frame.intArg(6), t.translateX), add32(frame.intArg(7), t.translateY),
-            frame.intArg(8), frame.intArg(9));
+  const POINTRECT box = frame.boxArg(6).movedBy(t.translateX, t.translateY).corners().rect();
   const TEXTATTRIB attributes =
       textAttributes(frame.intArg(14), low8(frame.intArg(10)), low8(frame.intArg(11)),
                      low8(frame.intArg(12)), low8(frame.intArg(13)));
@@ -172,7 +169,7 @@ void drawStringWithBackground() {
   const auto s = textArg(frame, 1);
   if (!canvas || !s) return;
   const TEXTCOL colours{canvas->color, frame.intArg(0), canvas->textThirdColor};
-  const POINTRECT box = boxOf(frame.intArg(1), frame.intArg(2), frame.intArg(3), frame.intArg(4));
+  const POINTRECT box = frame.boxArg(1).corners().rect();
   text(canvas->layer, box, colours, canvasTextAttributes(*canvas), canvas->fontHandle, *s, true);
 }
 

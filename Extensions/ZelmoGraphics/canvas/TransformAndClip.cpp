@@ -21,15 +21,11 @@ void translateTo(int32_t x, int32_t y) {
   t.translateY = y;
 }
 
-struct ClipArea {
-  int32_t x1, y1, x2, y2;
-};
-
-bool readClip(int32_t layer, ClipArea& clip) {
+bool readClip(int32_t layer, Box& clip) {
   return osGXgetClipArea(&clip.x1, &clip.y1, &clip.x2, &clip.y2, layer);
 }
 
-void writeArea(Storage area, const ClipArea& clip) {
+void writeArea(Storage area, const Box& clip) {
   AreaFields::x1.write(area, clip.x1);
   AreaFields::y1.write(area, clip.y1);
   AreaFields::x2.write(area, clip.x2);
@@ -72,11 +68,8 @@ void setClip() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   if (!canvas) return;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t w = frame.intArg(2);
-  const int32_t h = frame.intArg(3);
-  osGXsetClipArea(x, y, lastOf(x, w), lastOf(y, h), canvas->layer);
+  const Box box = frame.boxArg(0).corners();
+  osGXsetClipArea(box.x1, box.y1, box.x2, box.y2, canvas->layer);
 }
 
 // clipRect(IIII)V
@@ -84,11 +77,9 @@ void clipRect() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   if (!canvas) return;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t right = lastOf(x, frame.intArg(2));
-  const int32_t bottom = lastOf(y, frame.intArg(3));
-  ClipArea c;
+  const Box box = frame.boxArg(0).corners();
+  const int32_t x = box.x1, y = box.y1, right = box.x2, bottom = box.y2;
+  Box c;
   if (!readClip(canvas->layer, c)) {
     osGXsetClipArea(x, y, right, bottom, canvas->layer);
   } else if (c.x2 < x || c.x1 > right || c.y2 < y || c.y1 > bottom) {
@@ -106,7 +97,7 @@ void getClipBounds() {
   ObjectHandle result = ObjectHandle::newLocal();
   const ObjectHandle created = ObjectHandle::newLocal(newInstance(AreaFields::kClassName));
   result.assign(created);
-  ClipArea clip;
+  Box clip;
   const bool clipped = canvas && result.fields() && readClip(canvas->layer, clip);
   if (clipped) writeArea(result.fields(), clip);
   frame.setRefResult(clipped ? result.reference() : 0);
@@ -117,7 +108,7 @@ void getClipBoundsInto() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   const ObjectHandle area = ObjectHandle::argument(1);
-  ClipArea clip;
+  Box clip;
   // A null area cannot take the bounds: it reads as "no clip area" and stays untouched.
   const bool clipped = canvas && area.fields() && readClip(canvas->layer, clip);
   if (clipped) writeArea(area.fields(), clip);
