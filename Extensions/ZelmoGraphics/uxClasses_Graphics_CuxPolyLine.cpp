@@ -117,26 +117,12 @@ void updateCorePts() {
   if (!self) return;
   const PolyPoints p = placedPoints(self);
   const int32_t n = p.count;
-  if (n == 0) return;
-  int32_t x1 = p.points[0], x2 = x1, y1 = p.points[1], y2 = y1;
-  for (int32_t i = 0; i < n; ++i) {
-    const int32_t x = p.points[2 * i];
-    const int32_t y = p.points[2 * i + 1];
-    if (x < x1) {
-      x1 = x;
-    } else if (x > x2) {
-      x2 = x;
-    }
-    if (y < y1) {
-      y1 = y;
-    } else if (y > y2) {
-      y2 = y;
-    }
-  }
-  g::x1.write(self, x1);
-  g::y1.write(self, y1);
-  g::x2.write(self, x2);
-  g::y2.write(self, y2);
+  const std::optional<Box> box = pointListBox(p.points, n);
+  if (!box) return;
+  g::x1.write(self, box->x1);
+  g::y1.write(self, box->y1);
+  g::x2.write(self, box->x2);
+  g::y2.write(self, box->y2);
   if (n >= 2) {
     const uint8_t lineEnd = f::lineEnd.read(self);
     if (lineEnd == 2 || lineEnd == 3) widenForSegment(self, p.points, 1, 0);
