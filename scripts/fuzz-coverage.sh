@@ -12,7 +12,7 @@ cmake -S . -B build-cov -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE
   -DZELMO_FUZZ=ON -DZELMO_BENCHMARKS=OFF "-DCMAKE_CXX_FLAGS=$flags" \
   "-DCMAKE_SHARED_LINKER_FLAGS=$flags" "-DCMAKE_MODULE_LINKER_FLAGS=$flags" \
   "-DCMAKE_EXE_LINKER_FLAGS=$flags" >/dev/null
-targets="${FUZZ_TARGETS:-$(ls fuzz/*Fuzz.cpp | xargs -n1 basename | sed 's/\.cpp$//')}"
+targets="$(./scripts/fuzz-targets.sh)"
 # shellcheck disable=SC2086
 cmake --build build-cov --target $targets
 rm -rf build-cov/profiles && mkdir -p build-cov/profiles
@@ -22,8 +22,8 @@ for target in $targets; do
   LLVM_PROFILE_FILE="build-cov/profiles/$target-%p.profraw" \
     "build-cov/bin/$target" -runs=0 "${dirs[@]}" >/dev/null 2>&1 || true
 done
-llvm-profdata-14 merge -sparse build-cov/profiles/*.profraw -o build-cov/corpus.profdata
+llvm-profdata merge -sparse build-cov/profiles/*.profraw -o build-cov/corpus.profdata
 objects=()
 for target in $targets; do objects+=(-object "build-cov/bin/$target"); done
-llvm-cov-14 report build-cov/bin/ZelmoGraphics.dlm "${objects[@]}" \
+llvm-cov report build-cov/bin/ZelmoGraphics.dlm "${objects[@]}" \
   -instr-profile=build-cov/corpus.profdata "$(pwd)/Extensions/ZelmoGraphics" | sed -n '1p;$p'

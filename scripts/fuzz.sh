@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 export CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-$(command -v ccache || true)}"
 mode="${1:-1800}"
 cmake --preset fuzz >/dev/null
-targets="${FUZZ_TARGETS:-$(ls fuzz/*Fuzz.cpp | xargs -n1 basename | sed 's/\.cpp$//')}"
+targets="$(./scripts/fuzz-targets.sh)"
 # shellcheck disable=SC2086
 cmake --build --preset fuzz --target $targets
 

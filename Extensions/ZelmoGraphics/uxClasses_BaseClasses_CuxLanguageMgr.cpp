@@ -54,6 +54,7 @@ int32_t indexedConfigInt(const UniChar* name, int32_t index) {
 bool isLineBreak(UniChar c) { return c == u'\r' || c == u'\n'; }
 bool isHighSurrogate(UniChar c) { return c >= 0xD800 && c <= 0xDBFF; }
 
+// setUserApplicationLanguageNum(II)Z
 void setUserApplicationLanguageNum() {
   const ManagedFrame frame;
   const int32_t index = frame.intArg(0);
@@ -62,11 +63,13 @@ void setUserApplicationLanguageNum() {
   frame.setBoolResult(indexedKey(key, kNumKey, index) && osCGsetINT32(kSection, key, value));
 }
 
+// getUserApplicationLanguageNum(I)I
 void getUserApplicationLanguageNum() {
   const ManagedFrame frame;
   frame.setIntResult(indexedConfigInt(kNumKey, frame.intArg(0)));
 }
 
+// setUserApplicationLanguageName(ILjava/lang/String;)Z
 void setUserApplicationLanguageName() {
   const ManagedFrame frame;
   const int32_t index = frame.intArg(0);
@@ -85,6 +88,7 @@ void setUserApplicationLanguageName() {
   frame.setBoolResult(osCGsetUNICHAR(kSection, key, name));
 }
 
+// getUserApplicationLanguageName(I)Ljava/lang/String;
 void getUserApplicationLanguageName() {
   const ManagedFrame frame;
   const int32_t index = frame.intArg(0);
@@ -95,22 +99,26 @@ void getUserApplicationLanguageName() {
   frame.setRefResult(newString(name, osUTustrlen(name)));
 }
 
+// setUserApplicationLanguageElements(I)Z
 void setUserApplicationLanguageElements() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
   frame.setBoolResult(osCGsetINT32(kSection, kElementsKey, count));
 }
 
+// getUserApplicationLanguageElements()I
 void getUserApplicationLanguageElements() {
   const ManagedFrame frame;
   frame.setIntResult(configInt(kElementsKey));
 }
 
+// getUserApplicationLanguageSystemLanguageNum(I)I
 void getUserApplicationLanguageSystemLanguageNum() {
   const ManagedFrame frame;
   frame.setIntResult(indexedConfigInt(kSystemLangKey, frame.intArg(0)));
 }
 
+// initSystemLanguagesFromConfig()V
 // Managed code gets one callback per system language in use, in slot order, with the slot.
 void initSystemLanguagesFromConfig() {
   const ManagedFrame frame;
@@ -122,10 +130,13 @@ void initSystemLanguagesFromConfig() {
   }
 }
 
+// getNumberOfSystemLanguages()I
 void getNumberOfSystemLanguages() {
   const ManagedFrame frame;
   frame.setIntResult(configInt(kSystemElementsKey));
 }
+
+constexpr const char* kClassName = "uxclasses/baseclasses/CuxLanguageMgr";
 
 constexpr NativeEntry kNatives[] = {
     {"setUserApplicationLanguageNum(II)Z", setUserApplicationLanguageNum},
@@ -140,20 +151,10 @@ constexpr NativeEntry kNatives[] = {
     {"getNumberOfSystemLanguages()I", getNumberOfSystemLanguages},
 };
 
-constexpr ClassRegistration kCuxLanguageMgr{
-    "uxclasses/baseclasses/CuxLanguageMgr",
-    "uxClasses_BaseClasses_CuxLanguageMgr",
-    243,
-    u"Failed to init native support for uxclasses.baseclasses.CuxLanguageMgr : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxLanguageMgr() { return registerClass(kCuxLanguageMgr); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_baseclasses_CuxLanguageMgr_init() {
-  return zelmo::registerCuxLanguageMgr();
+  return zelmo::registerClass(zelmo::kClassName, zelmo::kNatives,
+                              {"uxClasses_BaseClasses_CuxLanguageMgr", 243});
 }

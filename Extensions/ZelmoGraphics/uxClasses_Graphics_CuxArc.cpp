@@ -31,18 +31,10 @@ constexpr NativeEntry kNatives[] = {
     {"draw(I)V", draw},
 };
 
-constexpr ClassRegistration kCuxArc{
-    ArcFields::kClassName,
-    "uxClasses_Graphics_CuxArc",
-    63,
-    u"Failed to init native support for uxclasses.graphics.CuxArc : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxArc() { return registerClass(kCuxArc); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxArc_init() { return zelmo::registerCuxArc(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxArc_init() {
+  return zelmo::registerClass(zelmo::ArcFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxArc", 63});
+}

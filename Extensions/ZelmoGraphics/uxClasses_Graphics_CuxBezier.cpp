@@ -29,18 +29,10 @@ constexpr NativeEntry kNatives[] = {
     {"draw(I)V", draw},
 };
 
-constexpr ClassRegistration kCuxBezier{
-    BezierFields::kClassName,
-    "uxClasses_Graphics_CuxBezier",
-    55,
-    u"Failed to init native support for uxclasses.graphics.CuxBezier : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxBezier() { return registerClass(kCuxBezier); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxBezier_init() { return zelmo::registerCuxBezier(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxBezier_init() {
+  return zelmo::registerClass(zelmo::BezierFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxBezier", 55});
+}

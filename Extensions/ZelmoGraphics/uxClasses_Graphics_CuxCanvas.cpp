@@ -1,14 +1,9 @@
 // Natives of uxclasses/graphics/CuxCanvas, the immediate-mode drawing surface. The natives live
-// in canvas/, grouped by subject; this file holds the registration table in its managed order.
+// in canvas/, grouped by subject and declared in canvas/CanvasNatives.h in this table's order;
+// this file holds the registration table in its managed order.
 #include "bridge/Registrar.h"
-#include "canvas/ArcNatives.h"
-#include "canvas/GaugeNatives.h"
-#include "canvas/ImageNatives.h"
-#include "canvas/NumberNatives.h"
-#include "canvas/PathNatives.h"
-#include "canvas/ShapeNatives.h"
-#include "canvas/StringNatives.h"
-#include "canvas/TransformClipNatives.h"
+#include "canvas/CanvasNatives.h"
+#include "records/CanvasRecord.h"
 
 namespace zelmo {
 namespace {
@@ -109,18 +104,10 @@ constexpr NativeEntry kNatives[] = {
     {"removeClipArea()V", removeClipArea},
 };
 
-constexpr ClassRegistration kCuxCanvas{
-    "uxclasses/graphics/CuxCanvas",
-    "uxClasses_Graphics_CuxCanvas",
-    4877,
-    u"Failed to init native support for uxclasses.graphics.CuxCanvas : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxCanvas() { return registerClass(kCuxCanvas); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxCanvas_init() { return zelmo::registerCuxCanvas(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxCanvas_init() {
+  return zelmo::registerClass(zelmo::CanvasStatics::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxCanvas", 4877});
+}

@@ -4,6 +4,7 @@
 // The members array is read afresh at every use: an upcall may move the group or its members,
 // or replace `children`. A walk reads the member count once and stops after a member whose
 // upcalls left `children` null or of another length. A null member gets no upcall at all.
+#include "bridge/ManagedData.h"
 #include "bridge/ManagedFrame.h"
 #include "bridge/ObjectHandle.h"
 #include "bridge/Registrar.h"
@@ -28,33 +29,32 @@ constexpr int32_t kBadQuality = 0x20;
 constexpr int32_t kSecured = 0x40;
 }  // namespace State
 
+// The group's members array as it is now; null when the group or its array is.
+Storage membersOf(jref group) {
+  const Storage self = fieldsOf(group);
+  return self ? fieldsOf(c::children.read(self)) : nullptr;
+}
+
 // The length of the group's members array, or -1 when it has none.
 int32_t memberCount(jref group) {
-  const Storage self = fieldsOf(group);
-  const Storage array = self ? fieldsOf(c::children.read(self)) : nullptr;
-  if (!array) return -1;
-  int32_t length;
-  std::memcpy(&length, array, 4);
-  return length > 0 ? length : 0;
+  const Storage array = membersOf(group);
+  return array ? refArray(array).length : -1;
 }
 
 // Member i as the array holds it now; 0 past its end or without an array.
-jref memberAt(jref group, int32_t i) {
-  if (i < 0 || i >= memberCount(group)) return 0;
-  jref member;
-  std::memcpy(&member, fieldsOf(c::children.read(fieldsOf(group))) + 4 + 4 * i, 4);
-  return member;
-}
+jref memberAt(jref group, int32_t i) { return refArray(membersOf(group)).at(i); }
 
-// A walk goes on only while the array it started on still has its length.
-bool keepsWalking(jref group, int32_t n) { return memberCount(group) == n; }
-
-Box boxOf(const std::byte* fields) {
-  return {g::x1.read(fields), g::y1.read(fields), g::x2.read(fields), g::y2.read(fields)};
-}
-Box origBoxOf(const std::byte* fields) {
-  return {g::origX1.read(fields), g::origY1.read(fields), g::origX2.read(fields),
-          g::origY2.read(fields)};
+// Calls visit(i) for each member index of the group. The walk goes on only while the array it
+// started on still has its length. False, with no visit, when the group has no members array.
+template <typename Visit>
+bool forEachMember(jref group, Visit visit) {
+  const int32_t n = memberCount(group);
+  if (n < 0) return false;
+  for (int32_t i = 0; i < n; ++i) {
+    visit(i);
+    if (memberCount(group) != n) break;
+  }
+  return true;
 }
 
 void drawMember(jref group, const ObjectHandle& member, int32_t layer) {
@@ -84,15 +84,12 @@ void draw() {
   const jref self = frame.refArg(0);
   const GroupWalk walk(self);
   if (!walk.allowed()) return;
-  const int32_t n = memberCount(self);
-  if (n < 0) return;
   // The member being drawn stays reachable for the collector in a local slot.
   ObjectHandle member = ObjectHandle::newLocal();
-  for (int32_t i = 0; i < n; ++i) {
+  forEachMember(self, [&](int32_t i) {
     member.assign(ObjectHandle::direct(memberAt(self, i)));
     if (member.fields()) drawMember(self, member, layer);
-    if (!keepsWalking(self, n)) break;
-  }
+  });
 }
 
 // resize(IB)V: each member is shifted to its place in the group's resized box, then resized by
@@ -104,17 +101,17 @@ void resize() {
   const jref self = frame.refArg(0);
   const GroupWalk walk(self);
   if (!walk.allowed() || !fieldsOf(self)) return;
-  const Box resized = resizeExtent(boxOf(fieldsOf(self)), origBoxOf(fieldsOf(self)), percent, code);
-  const int32_t n = memberCount(self);
-  if (n < 0) return;
-  for (int32_t i = 0; i < n; ++i) {
+  const Box resized =
+      resizeExtent(g::box(fieldsOf(self)), g::origBox(fieldsOf(self)), percent, code);
+  const bool walked = forEachMember(self, [&](int32_t i) {
     if (const jref m = memberAt(self, i)) {
-      const Point d = memberShift(origBoxOf(fieldsOf(m)), origBoxOf(fieldsOf(self)), resized, code);
+      const Point d =
+          memberShift(g::origBox(fieldsOf(m)), g::origBox(fieldsOf(self)), resized, code);
       upcall::shift(fieldsOf(m), d.x, d.y, 0);
     }
     if (const jref m = memberAt(self, i)) upcall::resize(fieldsOf(m), percent, code, 0);
-    if (!keepsWalking(self, n)) break;
-  }
+  });
+  if (!walked) return;
   upcall::updateBoundingRectangle(fieldsOf(self), 0);
 }
 
@@ -126,17 +123,15 @@ void setPosition() {
   const jref self = frame.refArg(0);
   const GroupWalk walk(self);
   if (!walk.allowed()) return;
-  const int32_t n = memberCount(self);
-  if (n < 0) return;
-  for (int32_t i = 0; i < n; ++i) {
+  const bool walked = forEachMember(self, [&](int32_t i) {
     if (const jref m = memberAt(self, i)) {
       const Storage group = fieldsOf(self);
       const Storage member = fieldsOf(m);
       upcall::setPosition(member, wrap16(add32(sub32(x, g::x1.read(group)), g::x1.read(member))),
                           wrap16(add32(sub32(y, g::y1.read(group)), g::y1.read(member))), 0);
     }
-    if (!keepsWalking(self, n)) break;
-  }
+  });
+  if (!walked) return;
   upcall::updateBoundingRectangle(fieldsOf(self), 0);
 }
 
@@ -151,17 +146,15 @@ void setRotationPoint() {
   if (!walk.allowed() || !fieldsOf(self)) return;
   c::rotationOffsetX.write(fieldsOf(self), rx);
   c::rotationOffsetY.write(fieldsOf(self), ry);
-  const Box box = boxOf(fieldsOf(self));
+  const Box box = g::box(fieldsOf(self));
   const Point pivot{add32(centerOf(box.x1, box.x2), rx), add32(centerOf(box.y1, box.y2), ry)};
-  const int32_t n = memberCount(self);
-  for (int32_t i = 0; i < n; ++i) {
+  forEachMember(self, [&](int32_t i) {
     if (const jref m = memberAt(self, i)) {
-      const Box mb = boxOf(fieldsOf(m));
+      const Box mb = g::box(fieldsOf(m));
       upcall::setRotationPoint(fieldsOf(m), sub32(pivot.x, centerOf(mb.x1, mb.x2)),
                                sub32(pivot.y, centerOf(mb.y1, mb.y2)), 0);
     }
-    if (!keepsWalking(self, n)) break;
-  }
+  });
 }
 
 // rotatePoints(I)V: the members turn themselves; the group only takes up its new box.
@@ -185,7 +178,7 @@ void updateBoundingRectangle() {
     for (int32_t i = 0; i < memberCount(self); ++i) {
       const Storage m = fieldsOf(memberAt(self, i));
       if (!m) continue;
-      const Box mb = boxOf(m);
+      const Box mb = g::box(m);
       if (first) box = mb;
       first = false;
       if (mb.x1 < box.x1) box.x1 = mb.x1;
@@ -212,20 +205,10 @@ constexpr NativeEntry kNatives[] = {
     {"updateBoundingRectangle()Luxclasses/baseclasses/CuxGraphics;", updateBoundingRectangle},
 };
 
-constexpr ClassRegistration kCuxComplexObj{
-    ComplexObjFields::kClassName,
-    "uxClasses_Graphics_CuxComplexObj",
-    485,
-    u"Failed to init native support for uxclasses.graphics.CuxComplexObj : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxComplexObj() { return registerClass(kCuxComplexObj); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_graphics_CuxComplexObj_init() {
-  return zelmo::registerCuxComplexObj();
+  return zelmo::registerClass(zelmo::ComplexObjFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxComplexObj", 485});
 }

@@ -50,18 +50,10 @@ constexpr NativeEntry kNatives[] = {
     {"draw(I)V", draw},
 };
 
-constexpr ClassRegistration kCuxEllipse{
-    EllipseFields::kClassName,
-    "uxClasses_Graphics_CuxEllipse",
-    127,
-    u"Failed to init native support for uxclasses.graphics.CuxEllipse : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxEllipse() { return registerClass(kCuxEllipse); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxEllipse_init() { return zelmo::registerCuxEllipse(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxEllipse_init() {
+  return zelmo::registerClass(zelmo::EllipseFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxEllipse", 127});
+}

@@ -31,6 +31,7 @@ bool startsWith(const UniChar* name, const UniChar* prefix, int32_t length) {
   return osUTustrncmp(name, prefix, length) == 0;
 }
 
+// calcTextMetrics(Ljava/lang/String;)V
 void calcTextMetrics() {
   const ManagedFrame frame;
   const Storage string = fieldsOf(frame.refArg(1));
@@ -51,6 +52,7 @@ void calcTextMetrics() {
   f::textMetric3.write(font, third);
 }
 
+// createFont()I
 void createFont() {
   const ManagedFrame frame;
   const Storage font = frame.thisFields();
@@ -71,6 +73,7 @@ void createFont() {
   frame.setIntResult(static_cast<int32_t>(handle));
 }
 
+// deleteFont()V
 void deleteFont() {
   const ManagedFrame frame;
   const Storage font = frame.thisFields();
@@ -78,6 +81,7 @@ void deleteFont() {
   osGXunloadFont(f::fontHandle.read(font));
 }
 
+// isAgfaFont()Z
 // "PF " at the start and " S" as the last two characters; the two may overlap ("PF S").
 void isAgfaFont() {
   const ManagedFrame frame;
@@ -92,6 +96,7 @@ void isAgfaFont() {
   frame.setBoolResult(agfa);
 }
 
+// isTcpFont()Z
 void isTcpFont() {
   const ManagedFrame frame;
   FontName name;
@@ -107,18 +112,10 @@ constexpr NativeEntry kNatives[] = {
     {"isTcpFont()Z", isTcpFont},
 };
 
-constexpr ClassRegistration kCuxFont{
-    "uxclasses/graphics/CuxFont",
-    "uxClasses_Graphics_CuxFont",
-    166,
-    u"Failed to init native support for uxclasses.graphics.CuxFont : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxFont() { return registerClass(kCuxFont); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxFont_init() { return zelmo::registerCuxFont(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxFont_init() {
+  return zelmo::registerClass(zelmo::FontFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxFont", 166});
+}

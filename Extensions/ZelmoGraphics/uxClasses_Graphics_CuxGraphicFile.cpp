@@ -65,20 +65,10 @@ constexpr NativeEntry kNatives[] = {
     {"unloadImage(I)V", unloadImage},
 };
 
-constexpr ClassRegistration kCuxGraphicFile{
-    GraphicFileFields::kClassName,
-    "uxClasses_Graphics_CuxGraphicFile",
-    132,
-    u"Failed to init native support for uxclasses.graphics.CuxGraphicFile : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxGraphicFile() { return registerClass(kCuxGraphicFile); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_graphics_CuxGraphicFile_init() {
-  return zelmo::registerCuxGraphicFile();
+  return zelmo::registerClass(zelmo::GraphicFileFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxGraphicFile", 132});
 }

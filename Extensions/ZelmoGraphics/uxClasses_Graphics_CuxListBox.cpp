@@ -23,7 +23,6 @@ namespace {
 namespace lb = ListBoxFields;
 using listbox::CellText;
 using listbox::ListBoxModel;
-using listbox::wrap16;
 
 // `this` and the model its handle names; both null when either is missing.
 struct ListBox {
@@ -45,15 +44,9 @@ class CellTextsArg {
  public:
   CellTextsArg(const ManagedFrame& frame, uint32_t k, int32_t columnCount)
       : count_(static_cast<size_t>(std::clamp(columnCount, 0, listbox::kMaxColumns))) {
-    const Storage array = fieldsOf(frame.refArg(k));
-    if (!array) return;
-    int32_t length;
-    std::memcpy(&length, array, 4);
-    const size_t present = std::min(count_, static_cast<size_t>(std::max(length, 0)));
-    for (size_t i = 0; i < present; ++i) {
-      jref element;
-      std::memcpy(&element, array + 4 + 4 * i, 4);
-      if (const Storage string = fieldsOf(element)) {
+    const RefArray array = refArray(fieldsOf(frame.refArg(k)));
+    for (size_t i = 0; i < count_; ++i) {
+      if (const Storage string = fieldsOf(array.at(static_cast<int32_t>(i)))) {
         const StringText s = stringText(string);
         texts_[i] = CellText{s.chars, s.count};
       }
@@ -138,6 +131,7 @@ void setContents() {
   box.model->setContents(texts.view(), frame.intArg(1));
 }
 
+// wipeOut()V
 void wipeOut() {
   const ManagedFrame frame;
   if (const ListBox box = listBoxOf(frame)) box.model->wipeOut();
@@ -169,6 +163,7 @@ void setCursor() {
   if (const ListBox box = listBoxOf(frame)) box.model->setCursor(wrap16(frame.intArg(0)));
 }
 
+// resetCursor()V
 void resetCursor() {
   const ManagedFrame frame;
   if (const ListBox box = listBoxOf(frame)) box.model->resetCursor();
@@ -272,18 +267,10 @@ constexpr NativeEntry kNatives[] = {
     {"deleteListBox()V", deleteListBox},
 };
 
-constexpr ClassRegistration kCuxListBox{
-    "uxclasses/graphics/CuxListBox",
-    "uxClasses_Graphics_CuxListBox",
-    537,
-    u"Failed to init native support for uxclasses.graphics.CuxListBox : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxListBox() { return registerClass(kCuxListBox); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxListBox_init() { return zelmo::registerCuxListBox(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxListBox_init() {
+  return zelmo::registerClass(zelmo::ListBoxFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxListBox", 537});
+}

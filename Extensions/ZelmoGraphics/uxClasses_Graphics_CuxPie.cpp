@@ -51,18 +51,10 @@ constexpr NativeEntry kNatives[] = {
     {"draw(I)V", draw},
 };
 
-constexpr ClassRegistration kCuxPie{
-    PieFields::kClassName,
-    "uxClasses_Graphics_CuxPie",
-    191,
-    u"Failed to init native support for uxclasses.graphics.CuxPie : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxPie() { return registerClass(kCuxPie); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxPie_init() { return zelmo::registerCuxPie(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxPie_init() {
+  return zelmo::registerClass(zelmo::PieFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxPie", 191});
+}

@@ -13,8 +13,8 @@
 #include "bridge/Registrar.h"
 #include "bridge/Upcalls.h"
 #include "geometry/IntMath.h"
+#include "geometry/PointListResize.h"
 #include "geometry/PointListRotation.h"
-#include "geometry/PointLists.h"
 #include "platform/CoreServices.h"
 #include "platform/DrawingService.h"
 #include "records/PolyLineRecord.h"
@@ -117,26 +117,12 @@ void updateCorePts() {
   if (!self) return;
   const PolyPoints p = placedPoints(self);
   const int32_t n = p.count;
-  if (n == 0) return;
-  int32_t x1 = p.points[0], x2 = x1, y1 = p.points[1], y2 = y1;
-  for (int32_t i = 0; i < n; ++i) {
-    const int32_t x = p.points[2 * i];
-    const int32_t y = p.points[2 * i + 1];
-    if (x < x1) {
-      x1 = x;
-    } else if (x > x2) {
-      x2 = x;
-    }
-    if (y < y1) {
-      y1 = y;
-    } else if (y > y2) {
-      y2 = y;
-    }
-  }
-  g::x1.write(self, x1);
-  g::y1.write(self, y1);
-  g::x2.write(self, x2);
-  g::y2.write(self, y2);
+  const std::optional<Box> box = pointListBox(p.points, n);
+  if (!box) return;
+  g::x1.write(self, box->x1);
+  g::y1.write(self, box->y1);
+  g::x2.write(self, box->x2);
+  g::y2.write(self, box->y2);
   if (n >= 2) {
     const uint8_t lineEnd = f::lineEnd.read(self);
     if (lineEnd == 2 || lineEnd == 3) widenForSegment(self, p.points, 1, 0);
@@ -201,11 +187,8 @@ void resizePoints() {
   const Storage s = fieldsOf(self);
   if (!s) return;
   const PolyPoints p = placedAndBasePoints(s);
-  const ResizeFrame resize{
-      {g::x1.read(s), g::y1.read(s), g::x2.read(s), g::y2.read(s)},
-      {g::origX1.read(s), g::origY1.read(s), g::origX2.read(s), g::origY2.read(s)},
-      pointField(s, g::origCenterX, g::origCenterY),
-      pointField(s, g::centerX, g::centerY)};
+  const ResizeFrame resize{g::box(s), g::origBox(s), pointField(s, g::origCenterX, g::origCenterY),
+                           pointField(s, g::centerX, g::centerY)};
   writePoint(s, g::centerX, g::centerY,
              scalePointList(p.count, p.base, p.points, resize, horizontal, vertical));
   refreshBox(self);
@@ -237,18 +220,10 @@ constexpr NativeEntry kNatives[] = {
     {"movePoints(II)V", movePoints},
 };
 
-constexpr ClassRegistration kCuxPolyLine{
-    PolyLineFields::kClassName,
-    "uxClasses_Graphics_CuxPolyLine",
-    763,
-    u"Failed to init native support for uxclasses.graphics.CuxPolyLine : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxPolyLine() { return registerClass(kCuxPolyLine); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxPolyLine_init() { return zelmo::registerCuxPolyLine(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxPolyLine_init() {
+  return zelmo::registerClass(zelmo::PolyLineFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxPolyLine", 763});
+}

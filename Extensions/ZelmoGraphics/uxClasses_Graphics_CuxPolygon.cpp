@@ -64,18 +64,10 @@ constexpr NativeEntry kNatives[] = {
     {"drawPolygon(I)V", drawPolygon},
 };
 
-constexpr ClassRegistration kCuxPolygon{
-    PolygonFields::kClassName,
-    "uxClasses_Graphics_CuxPolygon",
-    132,
-    u"Failed to init native support for uxclasses.graphics.CuxPolygon : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxPolygon() { return registerClass(kCuxPolygon); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxPolygon_init() { return zelmo::registerCuxPolygon(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxPolygon_init() {
+  return zelmo::registerClass(zelmo::PolygonFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxPolygon", 132});
+}

@@ -60,13 +60,12 @@ void resizeRectangle() {
   if (!self) return;
   namespace g = GraphicsFields;
   namespace f = RectangleFields;
-  RectangleGeometry r{
-      {g::x1.read(self), g::y1.read(self), g::x2.read(self), g::y2.read(self)},
-      {g::origX1.read(self), g::origY1.read(self), g::origX2.read(self), g::origY2.read(self)},
-      f::rectWidth.read(self),
-      f::rectHeight.read(self),
-      {g::centerX.read(self), g::centerY.read(self)},
-      {g::origCenterX.read(self), g::origCenterY.read(self)}};
+  RectangleGeometry r{g::box(self),
+                      g::origBox(self),
+                      f::rectWidth.read(self),
+                      f::rectHeight.read(self),
+                      {g::centerX.read(self), g::centerY.read(self)},
+                      {g::origCenterX.read(self), g::origCenterY.read(self)}};
   resizeRectangle(r, percentX, codeX, percentY, codeY);
   g::x1.write(self, r.box.x1);
   g::y1.write(self, r.box.y1);
@@ -83,20 +82,10 @@ constexpr NativeEntry kNatives[] = {
     {"resizeRectangle(IBIB)V", resizeRectangle},
 };
 
-constexpr ClassRegistration kCuxRectangle{
-    RectangleFields::kClassName,
-    "uxClasses_Graphics_CuxRectangle",
-    287,
-    u"Failed to init native support for uxclasses.graphics.CuxRectangle : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxRectangle() { return registerClass(kCuxRectangle); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_graphics_CuxRectangle_init() {
-  return zelmo::registerCuxRectangle();
+  return zelmo::registerClass(zelmo::RectangleFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxRectangle", 287});
 }

@@ -2,7 +2,7 @@
 // screen coordinates, with no translation and no clip of its own.
 #include "bridge/ManagedFrame.h"
 #include "bridge/Registrar.h"
-#include "canvas/ScaleTicks.h"
+#include "drawing/ScaleTickLines.h"
 #include "geometry/IntMath.h"
 #include "records/ScaleRecord.h"
 
@@ -43,18 +43,10 @@ constexpr NativeEntry kNatives[] = {
     {"draw(I)V", draw},
 };
 
-constexpr ClassRegistration kCuxScale{
-    ScaleFields::kClassName,
-    "uxClasses_Graphics_CuxScale",
-    78,
-    u"Failed to init native support for uxclasses.graphics.CuxScale : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxScale() { return registerClass(kCuxScale); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxScale_init() { return zelmo::registerCuxScale(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxScale_init() {
+  return zelmo::registerClass(zelmo::ScaleFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxScale", 78});
+}

@@ -14,24 +14,16 @@ void createImage() {
   frame.setIntResult(static_cast<int32_t>(captureArea(frame, &status)));
 }
 
+constexpr const char* kClassName = "uxclasses/graphics/CuxScreenCapture";
+
 constexpr NativeEntry kNatives[] = {
     {"createImage(IIIII)I", createImage},
 };
 
-constexpr ClassRegistration kCuxScreenCapture{
-    "uxclasses/graphics/CuxScreenCapture",
-    "uxClasses_Graphics_CuxScreenCapture",
-    67,
-    u"Failed to init native support for uxclasses.graphics.CuxScreenCapture : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxScreenCapture() { return registerClass(kCuxScreenCapture); }
-
 }  // namespace zelmo
 
 ZELMO_EXPORT int32_t uxclasses_graphics_CuxScreenCapture_init() {
-  return zelmo::registerCuxScreenCapture();
+  return zelmo::registerClass(zelmo::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxScreenCapture", 67});
 }

@@ -4,7 +4,7 @@
 #include "bridge/ManagedFrame.h"
 #include "bridge/ObjectHandle.h"
 #include "bridge/Registrar.h"
-#include "canvas/TextRecords.h"
+#include "drawing/TextRecords.h"
 #include "platform/DrawingService.h"
 #include "records/FontRecord.h"
 #include "records/GraphicsRecord.h"
@@ -24,8 +24,7 @@ void draw() {
   const Storage object = frame.thisFields();
   if (!object) return;
   const ObjectHandle text = ObjectHandle::newLocal(t::text.read(object));
-  const POINTRECT box{g::x1.read(object), g::y1.read(object), g::x2.read(object),
-                      g::y2.read(object)};
+  const POINTRECT box = g::box(object).rect();
   const TEXTCOL colours{g::fillColor.read(object), g::backColor.read(object),
                         t::textThirdColor.read(object)};
   const TEXTATTRIB attributes = textAttributes(
@@ -53,18 +52,10 @@ constexpr NativeEntry kNatives[] = {
     {"draw(II)V", draw},
 };
 
-constexpr ClassRegistration kCuxText{
-    "uxclasses/graphics/CuxText",
-    "uxClasses_Graphics_CuxText",
-    104,
-    u"Failed to init native support for uxclasses.graphics.CuxText : %s",
-    initCheck,
-    kNatives};
-
 }  // namespace
-
-int32_t registerCuxText() { return registerClass(kCuxText); }
-
 }  // namespace zelmo
 
-ZELMO_EXPORT int32_t uxclasses_graphics_CuxText_init() { return zelmo::registerCuxText(); }
+ZELMO_EXPORT int32_t uxclasses_graphics_CuxText_init() {
+  return zelmo::registerClass(zelmo::TextFields::kClassName, zelmo::kNatives,
+                              {"uxClasses_Graphics_CuxText", 104});
+}

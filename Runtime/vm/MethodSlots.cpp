@@ -4,19 +4,12 @@
 #include <limits>
 #include <stdexcept>
 
+#include "vm/HeapWords.h"
 #include "vm/MethodSlot.h"
 #include "vm/Vm.h"
 
 namespace vm {
 namespace {
-
-bool isPrimitive(Kind k) { return k != Kind::Ref && k != Kind::Void; }
-
-uint32_t readWord(const std::byte* p) {
-  uint32_t v;
-  std::memcpy(&v, p, 4);
-  return v;
-}
 
 // A primitive slot as the trace shows it: a byte sign-extended, a boolean or char unsigned.
 int32_t shownValue(Kind kind, jslot bits) {
@@ -179,7 +172,9 @@ void Vm::runManaged(MethodSlot* slot, bool dispatchOnReceiver) {
 
   ++upcallDepth_;
   if (target.native != ResolvedMethod::kNoNative) {
-    runNativeUpcall(natives_[target.native], refs, prims);
+    const NativeMethod& native = natives_[target.native];
+    const jslot value = runNativeFrame(native, psp + refs, npsp + prims);
+    if (native.descriptor.result == Kind::Ref) *--psp = value;
   } else {
     Frame frame(*this, self);
     for (size_t i = 0; i + 1 < refs && i < Frame::kMaxArgs; ++i)
@@ -206,34 +201,6 @@ void Vm::runManaged(MethodSlot* slot, bool dispatchOnReceiver) {
   --upcallDepth_;
   // With no native to unwind through, report now; otherwise the outermost invoke does.
   if (upcallDepth_ == 0 && invokeDepth_ == 0) throwPendingFault();
-}
-
-// Runs a module native on the receiver and arguments already pushed, as invoke runs one.
-void Vm::runNativeUpcall(const NativeMethod& method, size_t refSlots, size_t primSlots) {
-  jslot* const savedPfp = pfp;
-  jslot* const savedNpfp = npfp;
-  jslot* const refFrame = psp + refSlots;
-  jslot* const primFrame = npsp + primSlots;
-  const Kind result = method.descriptor.result;
-  if (isPrimitive(result) && primSlots == 0) *--npsp = 0;
-  jslot* const refTop = psp;
-  jslot* const primTop = npsp;
-  pfp = refFrame;
-  npfp = primFrame;
-
-  ++invokeDepth_;
-  method.function();
-  --invokeDepth_;
-
-  const bool balanced = psp == refTop && npsp == primTop;
-  const jslot value = refFrame[-1];
-  pfp = savedPfp;
-  npfp = savedNpfp;
-  psp = refFrame;
-  npsp = primFrame;
-  if (!balanced) reportUnbalanced(method);
-  if (relocateOnEveryCall) relocateAll();
-  if (result == Kind::Ref) *--psp = value;
 }
 
 void Vm::reportFault(const std::string& message) {

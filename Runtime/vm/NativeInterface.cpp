@@ -3,17 +3,12 @@
 #include <cstring>
 
 #include "platform/VmInterface.h"
+#include "vm/HeapWords.h"
 #include "vm/Vm.h"
 
 using vm::Vm;
 
 namespace {
-
-uint32_t word(const void* p) {
-  uint32_t v;
-  std::memcpy(&v, p, 4);
-  return v;
-}
 
 // A String body: value (char[] reference), offset, count.
 struct StringView {
@@ -24,12 +19,12 @@ struct StringView {
 StringView viewString(void* body) {
   if (!body) return {};
   const auto* b = static_cast<const std::byte*>(body);
-  const jref value = word(b);
-  const auto offset = static_cast<int32_t>(word(b + 4));
-  const auto count = static_cast<int32_t>(word(b + 8));
+  const jref value = vm::readWord(b);
+  const auto offset = static_cast<int32_t>(vm::readWord(b + 4));
+  const auto count = static_cast<int32_t>(vm::readWord(b + 8));
   if (!value || offset < 0 || count < 0) return {};
   const std::byte* chars = Vm::current().storage(value);
-  const auto length = static_cast<int32_t>(word(chars));
+  const auto length = static_cast<int32_t>(vm::readWord(chars));
   if (offset > length || count > length - offset) return {};
   return {reinterpret_cast<const UniChar*>(chars + 4) + offset, count};
 }
@@ -57,7 +52,7 @@ jslot** get_npsp(void) { return &Vm::current().npsp; }
 
 jref tendPtr(void* fieldStorage) {
   if (!fieldStorage) return 0;
-  return word(static_cast<const std::byte*>(fieldStorage) - 4);
+  return vm::readWord(static_cast<const std::byte*>(fieldStorage) - 4);
 }
 
 const UniChar* peekJstring(void* stringBody) {

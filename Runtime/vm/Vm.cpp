@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/Utf.h"
+#include "vm/HeapWords.h"
 #include "vm/MethodSlot.h"
 
 namespace vm {
@@ -14,20 +15,12 @@ namespace {
 constexpr uint32_t kHeaderBytes = 12;  // forwarding word, class id, back-pointer
 constexpr std::byte kPoison{0xDB};
 
-uint32_t readWord(const std::byte* p) {
-  uint32_t v;
-  std::memcpy(&v, p, 4);
-  return v;
-}
-
 void writeWord(std::byte* p, uint32_t v) { std::memcpy(p, &v, 4); }
 
 // memcpy that accepts the null data pointer of an empty span or view.
 void copyBytes(std::byte* to, const void* from, size_t bytes) {
   if (bytes) std::memcpy(to, from, bytes);
 }
-
-bool isPrimitive(Kind k) { return k != Kind::Ref && k != Kind::Void; }
 
 }  // namespace
 
@@ -322,8 +315,6 @@ Result Vm::invoke(const NativeMethod& method, std::optional<jref> self, std::spa
 
 Result Vm::run(const NativeMethod& method, std::optional<jref> self, std::span<const Arg> args) {
   const std::vector<Kind>& params = method.descriptor.parameters;
-  jslot* const savedPfp = pfp;
-  jslot* const savedNpfp = npfp;
   jslot* const refFrame = psp;
   jslot* const primFrame = npsp;
   if (self || !method.isStatic) *--psp = self.value_or(0);
@@ -334,10 +325,20 @@ Result Vm::run(const NativeMethod& method, std::optional<jref> self, std::span<c
     else
       *--npsp = args[i].bits;
   }
+  Result r;
+  r.bits = runNativeFrame(method, refFrame, primFrame);
+  if (invokeDepth_ == 0 && (nestingRefused_ || !pendingFault_.empty())) [[unlikely]]
+    throwPendingFault();
+  return r;
+}
+
+jslot Vm::runNativeFrame(const NativeMethod& method, jslot* refFrame, jslot* primFrame) {
   // The result goes to slot 0 of its kind, which exists even without arguments of that kind.
   const Kind result = method.descriptor.result;
   if (isPrimitive(result) && npsp == primFrame) *--npsp = 0;
   if (result == Kind::Ref && psp == refFrame) *--psp = 0;
+  jslot* const savedPfp = pfp;
+  jslot* const savedNpfp = npfp;
   jslot* const refTop = psp;
   jslot* const primTop = npsp;
   pfp = refFrame;
@@ -348,9 +349,9 @@ Result Vm::run(const NativeMethod& method, std::optional<jref> self, std::span<c
   --invokeDepth_;
 
   const bool balanced = psp == refTop && npsp == primTop;
-  Result r;
-  if (isPrimitive(result)) r.bits = primFrame[-1];
-  if (result == Kind::Ref) r.bits = refFrame[-1];
+  jslot value = 0;
+  if (isPrimitive(result)) value = primFrame[-1];
+  if (result == Kind::Ref) value = refFrame[-1];
   pfp = savedPfp;
   npfp = savedNpfp;
   psp = refFrame;
@@ -359,9 +360,7 @@ Result Vm::run(const NativeMethod& method, std::optional<jref> self, std::span<c
     reportUnbalanced(method);
   if (relocateOnEveryCall) [[unlikely]]
     relocateAll();
-  if (invokeDepth_ == 0 && (nestingRefused_ || !pendingFault_.empty())) [[unlikely]]
-    throwPendingFault();
-  return r;
+  return value;
 }
 
 // Out of line, so that building the message costs the common path nothing.

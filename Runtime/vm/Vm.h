@@ -235,7 +235,10 @@ class Vm {
   ResolvedMethod resolve(const ClassDef& cls, const std::string& signature) const;
   ResolvedMethod resolveCached(MethodSlot& slot, const ClassDef& cls);
   std::pair<jref, const ClassDef*> receiverOf(jslot pushed) const;
-  void runNativeUpcall(const NativeMethod& method, size_t refSlots, size_t primSlots);
+  // Calls a native on the receiver and arguments pushed since refFrame and primFrame, then tears
+  // its frame down to them. Returns the result's slot 0 (0 for none). Both invoke and upcalls
+  // to natives run through it.
+  jslot runNativeFrame(const NativeMethod& method, jslot* refFrame, jslot* primFrame);
   void throwPendingFault();
   void reportUnbalanced(const NativeMethod& method);
 

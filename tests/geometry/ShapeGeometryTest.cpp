@@ -8,8 +8,8 @@
 #include <limits>
 #include <vector>
 
+#include "geometry/PointListResize.h"
 #include "geometry/PointListRotation.h"
-#include "geometry/PointLists.h"
 #include "geometry/RectangleResize.h"
 #include "geometry/ShapeGeometry.h"
 

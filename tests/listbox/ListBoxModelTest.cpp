@@ -72,17 +72,6 @@ TEST_F(ListBoxModelTest, RowHeightsFollowTitleFrameAndSixteenBits) {
   EXPECT_EQ(corner->titleHeight(), -1);
 }
 
-TEST_F(ListBoxModelTest, StaleCursorAfterWipeOutSelectsNothing) {
-  auto m = ModelSpec{.rows = 4}.make();
-  for (int32_t p : {0, 1, 2}) m->setContents(cells({u"r"}), p);
-  m->setCursor(1);
-  m->wipeOut();
-  m->setContents(cells({u"n"}), 0);
-  m->setCursor(2);
-  EXPECT_TRUE(selectedSlots(*m).empty());
-  EXPECT_EQ(m->cursorSlot(), 1);
-}
-
 TEST_F(ListBoxModelTest, DrawsOutlineTitleRowsRulesAndFrame) {
   ModelSpec spec{.rows = 3, .widths = {40, 500, 10}, .capacities = {4, 4, 4}};
   spec.x1 = 10, spec.y1 = 20, spec.x2 = 209, spec.y2 = 79;
@@ -169,43 +158,6 @@ TEST_F(ListBoxModelTest, FreeSlotIsNotARow) {
   EXPECT_EQ(m->row(1).backColor, 0x222222);
   EXPECT_FALSE(m->row(1).selected);
   EXPECT_EQ(m->cell(1, 0), u"");
-}
-
-TEST_F(ListBoxModelTest, RowsOffTheListTakeNoSlot) {
-  auto m = ModelSpec{.rows = 3}.make();
-  for (int32_t p : {-1, -2, 3, 4, INT_MAX, INT_MIN}) m->setContents(cells({u"x"}), p);
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{-1, -1, -1}));
-  m->setContents(cells({u"x"}), 2);
-  m->insertRow(cells({u"y"}), true);  // the row at 2 scrolls off and frees its slot
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{0, -1, -1}));
-}
-
-TEST_F(ListBoxModelTest, OneRowIsSelectedAtATime) {
-  auto m = ModelSpec{.rows = 4}.make();
-  for (int32_t p : {0, 1, 2, 3}) m->setContents(cells({u"r"}), p);
-  m->setCursor(0);
-  m->setCursor(2);
-  EXPECT_EQ(selectedSlots(*m), (std::vector<int32_t>{2}));
-  // The cursor row scrolls off the top and its slot is reused: the cursor moves to the new top.
-  m->setCursor(0);
-  m->insertRow(cells({u"n"}), false);
-  EXPECT_EQ(selectedSlots(*m), (std::vector<int32_t>{1}));
-  EXPECT_EQ(m->cursorSlot(), 1);
-  m->resetCursor();
-  EXPECT_TRUE(selectedSlots(*m).empty());
-}
-
-TEST_F(ListBoxModelTest, SecondTitleRewritesTheTitleRow) {
-  auto m = ModelSpec{.rows = 3}.make();
-  m->setTitle(cells({u"Alarms"}), 5, 1, 2, 10);
-  m->setTitle(cells({u"Alarme"}), 6, 3, 4, 12);
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{0, -1, -1}));
-  EXPECT_EQ(m->cell(0, 0), u"Alarme");
-  EXPECT_EQ(m->row(0).fontHandle, 6u);
-  EXPECT_EQ(m->titleHeight(), 12);
-  EXPECT_EQ(m->insertRow(cells({u"a"}), true), 1);
-  EXPECT_EQ(m->insertRow(cells({u"b"}), true), 1);
-  EXPECT_EQ(positions(*m), (std::vector<int32_t>{0, 2, 1}));
 }
 
 TEST_F(ListBoxModelTest, RemoveRowChangesNothingVisible) {

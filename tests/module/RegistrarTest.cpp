@@ -16,13 +16,9 @@ TEST(Registrar, OnlyAFailingCheckIsReportedAndRegistrationContinues) {
   vm::Vm vm;
   core::clearFatalReports();
   const NativeEntry natives[] = {{"draw(I)V", someNative}, {"resize(IB)V", someNative}};
-  const ClassRegistration cls{"uxclasses/graphics/CuxArc",
-                              "uxClasses_Graphics_CuxArc",
-                              63,
-                              u"Failed to init native support for uxclasses.graphics.CuxArc : %s",
-                              failingCheck,
-                              natives};
-  EXPECT_EQ(registerClass(cls), 1);
+  EXPECT_EQ(registerClass("uxclasses/graphics/CuxArc", natives, {"uxClasses_Graphics_CuxArc", 63},
+                          failingCheck),
+            1);
 
   ASSERT_EQ(core::fatalReports().size(), 1u);
   const core::FatalReport& report = core::fatalReports()[0];
@@ -34,9 +30,8 @@ TEST(Registrar, OnlyAFailingCheckIsReportedAndRegistrationContinues) {
   EXPECT_EQ(vm.natives()[1].signature, "resize(IB)V");
 
   core::clearFatalReports();
-  const ClassRegistration passing{
-      "uxclasses/graphics/CuxPie", "uxClasses_Graphics_CuxPie", 191, u"unused %s", initCheck, {}};
-  EXPECT_EQ(registerClass(passing), 0);  // nothing registered, nothing returned
+  EXPECT_EQ(registerClass("uxclasses/graphics/CuxPie", {}, {"uxClasses_Graphics_CuxPie", 191}),
+            0);  // nothing registered, nothing returned
   EXPECT_TRUE(core::fatalReports().empty());
 }
 

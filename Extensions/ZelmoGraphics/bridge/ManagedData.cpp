@@ -29,11 +29,28 @@ jref newString(const UniChar* chars, int32_t count) {
   return uni2Jstring(chars ? chars : kEmpty, count > 0 ? count : 0);
 }
 
-IntArray intArray(Storage array) {
-  if (!array) return {nullptr, 0};
+namespace {
+// The length word before an array's elements; 0 for a null array or a negative word.
+int32_t lengthOf(Storage array) {
+  if (!array) return 0;
   int32_t length;
   std::memcpy(&length, array, 4);
-  return {reinterpret_cast<int32_t*>(array + 4), length > 0 ? length : 0};
+  return length > 0 ? length : 0;
+}
+}  // namespace
+
+IntArray intArray(Storage array) {
+  if (!array) return {nullptr, 0};
+  return {reinterpret_cast<int32_t*>(array + 4), lengthOf(array)};
+}
+
+RefArray refArray(Storage array) { return {array, lengthOf(array)}; }
+
+jref RefArray::at(int32_t i) const {
+  if (i < 0 || i >= length) return 0;
+  jref element;
+  std::memcpy(&element, array + 4 + 4 * i, 4);
+  return element;
 }
 
 VmClass* classByName(const char* slashName) { return findClass(c2jString(slashName)); }

@@ -30,6 +30,16 @@ struct IntArray {
 };
 IntArray intArray(Storage array);
 
+// A reference array read element by element, each read bounded by the length it had when taken.
+// A null array has no elements; a length word that reads negative counts as empty.
+struct RefArray {
+  Storage array;
+  int32_t length;
+  // Element i; the null reference outside 0..length-1.
+  jref at(int32_t i) const;
+};
+RefArray refArray(Storage array);
+
 VmClass* classByName(const char* slashName);
 Storage classStatics(const char* slashName);
 jref newInstance(const char* slashName);

@@ -7,6 +7,7 @@
 #include <bit>
 
 #include "bridge/Field.h"
+#include "geometry/Box.h"
 #include "platform/VmInterface.h"
 
 namespace zelmo {
@@ -34,6 +35,10 @@ class ManagedFrame {
   float floatArg(uint32_t i) const { return std::bit_cast<float>(slot(i)); }
   int8_t byteArg(uint32_t i) const { return static_cast<int8_t>(slot(i) & 0xFF); }
   bool boolArg(uint32_t i) const { return (slot(i) & 0xFF) != 0; }
+  // Four int arguments from `first` on: x, y, w, h.
+  SizedBox boxArg(uint32_t first) const {
+    return {intArg(first), intArg(first + 1), intArg(first + 2), intArg(first + 3)};
+  }
 
   void setIntResult(int32_t value) const { prims_[-1] = static_cast<jslot>(value); }
   void setBoolResult(bool value) const { prims_[-1] = value ? 1 : 0; }

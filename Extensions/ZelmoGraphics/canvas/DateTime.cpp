@@ -1,8 +1,8 @@
 // drawDateTime and onTimeChange: dates and clock times in the panel's local time. The offset
 // from GMT is asked of the core service once and kept until the next time change.
 #include <array>
+#include "canvas/CanvasNatives.h"
 
-#include "canvas/NumberNatives.h"
 #include "canvas/NumberText.h"
 #include "format/DateTimeFormat.h"
 #include "platform/CoreServices.h"
@@ -25,13 +25,14 @@ int32_t timeZoneOffset() {
 
 }  // namespace
 
+// drawDateTime(IIIIIIILuxclasses/graphics/CuxFont;)V
 void drawDateTime() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   if (!canvas) return;
   const int32_t formatCode = frame.intArg(0);
   const int32_t timeValue = frame.intArg(1);
-  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  const SizedBox box = frame.boxArg(2);
   const int32_t textColor = frame.intArg(6);
   const auto font = fontArg(frame, 1);
   if (!font) return;
@@ -41,6 +42,7 @@ void drawDateTime() {
   drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColour, 0}, 1, 1);
 }
 
+// onTimeChange()V
 void onTimeChange() { cachedTimeZoneOffset = kNotFetched; }
 
 }  // namespace zelmo::canvas

@@ -1,12 +1,13 @@
 // drawImage: a graphic file's image at a point of the canvas. Only the translation applies, not
 // the scale; the size comes from the file's own corners.
-#include "canvas/ImageNatives.h"
+#include "canvas/CanvasNatives.h"
 #include "canvas/ShapeHelpers.h"
 #include "records/CanvasRecord.h"
 #include "shapes/Images.h"
 
 namespace zelmo::canvas {
 
+// drawImage(Luxclasses/graphics/CuxGraphicFile;II)V
 void drawImage() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);

@@ -1,8 +1,8 @@
 // The five nativeDrawFloat natives. All hand their arguments to the float formatter and draw on
 // drawing target 0, whatever the canvas layer.
 #include <array>
+#include "canvas/CanvasNatives.h"
 
-#include "canvas/NumberNatives.h"
 #include "canvas/NumberText.h"
 #include "format/FloatFormat.h"
 
@@ -14,7 +14,7 @@ struct FloatDrawing {
   int32_t simpleOption1;
   int32_t simpleOption2;
   TEXTCOL colors;
-  TextBox box;
+  SizedBox box;
 };
 
 void drawFloat(double value, const FloatDrawing& d, uint32_t font) {
@@ -37,7 +37,7 @@ void drawFloatWithFlags(bool withSuffix) {
   d.options.grouping = frame.boolArg(6);
   d.options.leadingZeros = frame.boolArg(7);
   d.colors = {frame.intArg(8), kNoColour, frame.intArg(9)};
-  d.box = {frame.intArg(10), frame.intArg(11), frame.intArg(12), frame.intArg(13)};
+  d.box = frame.boxArg(10);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   std::array<UniChar, format::kNumberBufferSize> suffix{};
@@ -58,15 +58,18 @@ FloatDrawing shortArguments(const ManagedFrame& frame) {
   d.options.leadingZeros = frame.boolArg(4);
   d.options.decimals = frame.intArg(5);
   d.colors = {frame.intArg(6), kNoColour, frame.intArg(7)};
-  d.box = {frame.intArg(8), frame.intArg(9), frame.intArg(10), frame.intArg(11)};
+  d.box = frame.boxArg(8);
   return d;
 }
 
 }  // namespace
 
+// nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawFloatFormatted() { drawFloatWithFlags(false); }
+// nativeDrawFloat(FIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V
 void drawFloatFormattedWithSuffix() { drawFloatWithFlags(true); }
 
+// nativeDrawFloat(FIIIZIIIIIII)V
 void drawFloatInCanvasFont() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -74,6 +77,7 @@ void drawFloatInCanvasFont() {
   drawFloat(frame.floatArg(0), shortArguments(frame), canvas->fontHandle);
 }
 
+// nativeDrawFloat(FIIIZIIIIIIILuxclasses/graphics/CuxFont;)V
 void drawFloatInFont() {
   const ManagedFrame frame;
   const FloatDrawing d = shortArguments(frame);
@@ -84,6 +88,7 @@ void drawFloatInFont() {
 
 // value, digits, simpleOption1, simpleOption2, significant, leadingZeros, textColor,
 // thirdColor, x, y, w, h, font; no decimals
+// nativeDrawFloat(FIIIZZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawFloatSignificant() {
   const ManagedFrame frame;
   const double value = frame.floatArg(0);
@@ -94,7 +99,7 @@ void drawFloatSignificant() {
   d.options.significant = frame.boolArg(4);
   d.options.leadingZeros = frame.boolArg(5);
   d.colors = {frame.intArg(6), kNoColour, frame.intArg(7)};
-  d.box = {frame.intArg(8), frame.intArg(9), frame.intArg(10), frame.intArg(11)};
+  d.box = frame.boxArg(8);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   drawFloat(value, d, *font);

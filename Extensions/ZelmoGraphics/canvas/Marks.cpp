@@ -2,11 +2,11 @@
 // points, as trends mark their samples. Every line is one pixel wide and solid; no canvas field
 // and no translation is used.
 #include <algorithm>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "bridge/ManagedFrame.h"
 #include "bridge/ObjectHandle.h"
-#include "canvas/GaugeNatives.h"
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"
 
@@ -106,6 +106,7 @@ void drawMark(int32_t type, const Mark& m, int32_t color) {
 
 }  // namespace
 
+// drawMarks([I[IIIIII)V
 void drawMarks() {
   const ManagedFrame frame;
   const int32_t start = frame.intArg(0);

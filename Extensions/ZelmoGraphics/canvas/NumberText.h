@@ -30,14 +30,10 @@ inline void copySuffix(const ManagedFrame& frame, uint32_t k,
   copyString(fieldsOf(frame.refArg(k)), suffix);
 }
 
-struct TextBox {
-  int32_t x, y, w, h;
-};
-
-inline void drawSimpleText(int32_t target, TextBox box, uint32_t font, const UniChar* chars,
+inline void drawSimpleText(int32_t target, const SizedBox& box, uint32_t font, const UniChar* chars,
                            int32_t count, TEXTCOL colors, int32_t simpleOption1,
                            int32_t simpleOption2) {
-  const POINTRECT rect{box.x, box.y, lastOf(box.x, box.w), lastOf(box.y, box.h)};
+  const POINTRECT rect = box.corners().rect();
   osGXsimpleText(target, &rect, font, chars, colors, simpleOption1, simpleOption2, count);
 }
 

@@ -1,8 +1,8 @@
 // The seven drawNumber natives: plain, truncating, fixed-point and legacy fixed-point integer
 // displays, each drawn with one simple-text call.
 #include <array>
+#include "canvas/CanvasNatives.h"
 
-#include "canvas/NumberNatives.h"
 #include "canvas/NumberText.h"
 #include "format/NumberFormat.h"
 
@@ -24,7 +24,7 @@ void drawFormatted(bool withSuffix) {
   options.grouping = frame.boolArg(7);
   options.leadingZeros = frame.boolArg(8);
   const TEXTCOL colors{frame.intArg(9), kNoColour, frame.intArg(10)};
-  const TextBox box{frame.intArg(11), frame.intArg(12), frame.intArg(13), frame.intArg(14)};
+  const SizedBox box = frame.boxArg(11);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   std::array<UniChar, format::kNumberBufferSize> suffix{};
@@ -39,26 +39,28 @@ void drawFormatted(bool withSuffix) {
 
 }  // namespace
 
+// drawNumber(IIIIII)V
 void drawNumber() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   if (!canvas) return;
   const int32_t value = frame.intArg(0);
   const int32_t base = frame.intArg(1);
-  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  const SizedBox box = frame.boxArg(2);
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatPlain(value, base, text);
   drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
                  {canvas->color, kNoColour, canvas->textThirdColor}, 1, 1);
 }
 
+// drawNumber(IIIIIIILuxclasses/graphics/CuxFont;)V
 void drawNumberInColor() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   if (!canvas) return;
   const int32_t value = frame.intArg(0);
   const int32_t base = frame.intArg(1);
-  const TextBox box{frame.intArg(2), frame.intArg(3), frame.intArg(4), frame.intArg(5)};
+  const SizedBox box = frame.boxArg(2);
   const int32_t textColor = frame.intArg(6);
   const auto font = fontArg(frame, 1);
   if (!font) return;
@@ -67,6 +69,7 @@ void drawNumberInColor() {
   drawSimpleText(canvas->layer, box, *font, text.data(), count, {textColor, kNoColour, 0}, 1, 1);
 }
 
+// drawNumber(IIIIZIIII)V
 void drawNumberTruncated() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -76,13 +79,14 @@ void drawNumberTruncated() {
   const int32_t digits = frame.intArg(2);
   const int32_t simpleOption1 = frame.intArg(3);
   const bool leadingZeros = frame.boolArg(4);
-  const TextBox box{frame.intArg(5), frame.intArg(6), frame.intArg(7), frame.intArg(8)};
+  const SizedBox box = frame.boxArg(5);
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatTruncated(value, base, digits, leadingZeros, text);
   drawSimpleText(canvas->layer, box, canvas->fontHandle, text.data(), count,
                  {canvas->color, kNoColour, canvas->textThirdColor}, simpleOption1, 1);
 }
 
+// drawNumber(IIIIIIZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawNumberFixedPoint() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -96,7 +100,7 @@ void drawNumberFixedPoint() {
   const int32_t simpleOption2 = frame.intArg(5);
   options.leadingZeros = frame.boolArg(6);
   const TEXTCOL colors{frame.intArg(7), kNoColour, frame.intArg(8)};
-  const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
+  const SizedBox box = frame.boxArg(9);
   const auto font = fontArg(frame, 1);
   if (!font) return;
   std::array<UniChar, format::kNumberBufferSize> text;
@@ -105,6 +109,7 @@ void drawNumberFixedPoint() {
                  simpleOption2);
 }
 
+// drawNumber(IIIIIZIIIIIII)V
 void drawNumberLegacy() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -117,7 +122,7 @@ void drawNumberLegacy() {
   const bool leadingZeros = frame.boolArg(5);
   const int32_t decimals = frame.intArg(6);
   const TEXTCOL colors{frame.intArg(7), kNoColour, frame.intArg(8)};
-  const TextBox box{frame.intArg(9), frame.intArg(10), frame.intArg(11), frame.intArg(12)};
+  const SizedBox box = frame.boxArg(9);
   std::array<UniChar, format::kNumberBufferSize> text;
   const int32_t count = format::formatLegacyFixedPoint(value, base, digits, decimals, leadingZeros,
                                                        canvasSeparators().decimal, text);
@@ -125,7 +130,9 @@ void drawNumberLegacy() {
                  simpleOption2);
 }
 
+// drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;)V
 void drawNumberFormatted() { drawFormatted(false); }
+// drawNumber(IIIIIIZZZIIIIIILuxclasses/graphics/CuxFont;Ljava/lang/String;)V
 void drawNumberFormattedWithSuffix() { drawFormatted(true); }
 
 }  // namespace zelmo::canvas

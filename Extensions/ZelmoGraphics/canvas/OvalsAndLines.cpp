@@ -1,19 +1,19 @@
 // Canvas oval and line natives. Ovals are drawn whatever their size; line end points are passed
 // as given.
+#include "canvas/CanvasNatives.h"
 #include "canvas/ShapeHelpers.h"
-#include "canvas/ShapeNatives.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
 
 namespace zelmo::canvas {
 namespace {
 
-void outlineOval(const Corners& c, int32_t color, int32_t lineStyle, int32_t lineWidth,
+void outlineOval(const Box& c, int32_t color, int32_t lineStyle, int32_t lineWidth,
                  int32_t backColor) {
   osGXdrawEllipse(c.x1, c.y1, c.x2, c.y2, color, low16(lineStyle), low16(lineWidth), backColor);
 }
 
-void fillOvalIn(const Corners& c, int32_t fillColor, int32_t fillPattern, int32_t backColor) {
+void fillOvalIn(const Box& c, int32_t fillColor, int32_t fillPattern, int32_t backColor) {
   osGXfillEllipse(c.x1, c.y1, c.x2, c.y2, fillColor, low16(fillPattern), backColor);
 }
 
@@ -31,57 +31,50 @@ constexpr uint8_t kNoLineEnd = 0;
 
 }  // namespace
 
+// drawOval(IIII)V
 void drawOval() {
   const ManagedFrame frame;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t w = frame.intArg(2);
-  const int32_t h = frame.intArg(3);
+  const SizedBox box = frame.boxArg(0);
   const auto pen = Canvas::of(frame);
   if (!pen) return;
-  outlineOval(cornersOf(x, y, w, h), pen->color, pen->lineStyle, pen->lineWidth, 0);
+  outlineOval(box.corners(), pen->color, pen->lineStyle, pen->lineWidth, 0);
 }
 
+// fillOvalWithBorder(IIIIIIIIII)V: translated
 void fillOvalWithBorder() {
   const ManagedFrame frame;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t w = frame.intArg(2);
-  const int32_t h = frame.intArg(3);
+  const SizedBox box = frame.boxArg(0);
   const int32_t fillColor = frame.intArg(4);
   const int32_t backColor = frame.intArg(5);
   const int32_t fillPattern = frame.intArg(6);
   const int32_t lineWidth = frame.intArg(7);
   const int32_t lineStyle = frame.intArg(8);
   const int32_t borderColor = frame.intArg(9);
-  const Corners c = cornersOf(translatedX(x), translatedY(y), w, h);
+  const Box c = translated(box).corners();
   if (fillPattern > 0) fillOvalIn(c, fillColor, fillPattern, backColor);
   if (lineWidth > 0 && lineStyle > 0) outlineOval(c, borderColor, lineStyle, lineWidth, backColor);
 }
 
+// fillOval(IIII)V
 void fillOval() {
   const ManagedFrame frame;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t w = frame.intArg(2);
-  const int32_t h = frame.intArg(3);
+  const SizedBox box = frame.boxArg(0);
   const auto pen = Canvas::of(frame);
   if (!pen) return;
-  fillOvalIn(cornersOf(x, y, w, h), pen->color, pen->fillPattern, pen->backColor);
+  fillOvalIn(box.corners(), pen->color, pen->fillPattern, pen->backColor);
 }
 
+// fillOval(IIIIIIBI)V
 void fillOvalWithColors() {
   const ManagedFrame frame;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t w = frame.intArg(2);
-  const int32_t h = frame.intArg(3);
+  const SizedBox box = frame.boxArg(0);
   const int32_t fillColor = frame.intArg(4);
   const int32_t backColor = frame.intArg(5);
   const int8_t fillPattern = frame.byteArg(6);  // the int after it is not used
-  fillOvalIn(cornersOf(x, y, w, h), fillColor, fillPattern, backColor);
+  fillOvalIn(box.corners(), fillColor, fillPattern, backColor);
 }
 
+// drawLine(IIII)V
 void drawLine() {
   const ManagedFrame frame;
   const Segment s{frame.intArg(0), frame.intArg(1), frame.intArg(2), frame.intArg(3)};
@@ -90,6 +83,7 @@ void drawLine() {
   line(s, pen->lineWidth, pen->lineStyle, pen->color, pen->backColor, kNoLineEnd);
 }
 
+// drawLine(IIIIIIBI)V
 void drawLineWithStyle() {
   const ManagedFrame frame;
   const Segment s{frame.intArg(0), frame.intArg(1), frame.intArg(2), frame.intArg(3)};
@@ -100,6 +94,7 @@ void drawLineWithStyle() {
   line(s, lineWidth, lineStyle, color, backColor, kNoLineEnd);
 }
 
+// drawLine(IIIIIIIII)V
 void drawLineTranslated() {
   const ManagedFrame frame;
   const Segment s{translatedX(frame.intArg(0)), translatedY(frame.intArg(1)),

@@ -1,12 +1,14 @@
 // The path natives hand the String's characters in place (not copied, not terminated, an
 // embedded NUL or a surrogate pair being text like any other) with its length in UTF-16 units.
-// A null path draws nothing; an empty one is passed on with count 0.
+// A null path draws nothing; an empty one is passed on with count 0. They are class methods: the
+// String is reference argument 0 and no canvas is read. The drawing service parses the text and
+// applies the whole canvas transform, which goes with every call as it stands.
 #include <optional>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "bridge/ManagedFrame.h"
 #include "canvas/CanvasTransform.h"
-#include "canvas/PathNatives.h"
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"
 
@@ -42,16 +44,19 @@ void stroke(const ManagedFrame& frame, int32_t color, int32_t lineWidth) {
 
 }  // namespace
 
+// fillPath(Ljava/lang/String;I)V
 void fillPath() {
   const ManagedFrame frame;
   fill(frame, frame.intArg(0));
 }
 
+// drawPath(Ljava/lang/String;II)V
 void drawPath() {
   const ManagedFrame frame;
   stroke(frame, frame.intArg(0), frame.intArg(1));
 }
 
+// fillAndDrawPath(Ljava/lang/String;III)V
 void fillAndDrawPath() {
   const ManagedFrame frame;
   const int32_t fillColor = frame.intArg(0);

@@ -1,5 +1,5 @@
 // Canvas pies with their own colours and border. They need the canvas only for its layer.
-#include "canvas/ArcNatives.h"
+#include "canvas/CanvasNatives.h"
 #include "canvas/Sectors.h"
 #include "canvas/ShapeHelpers.h"
 #include "records/CanvasRecord.h"
@@ -21,6 +21,7 @@ void smallOrSector(int32_t extent, const EllipseBox& box, APOINT p1, APOINT p2,
 
 }  // namespace
 
+// fillPieWithBorder(IIIIIIIIIIII)V: angles
 void fillPieWithBorder() {
   const ManagedFrame frame;
   const EllipseBox box = ellipseArg(frame, 0);
@@ -36,6 +37,7 @@ void fillPieWithBorder() {
   smallOrSector(extent, box, p1, p2, look, canvas->layer);
 }
 
+// fillPieWithBorder(IIIIIIIIIIIIII)V: translated
 void fillPieWithBorderBetweenPoints() {
   const ManagedFrame frame;
   const EllipseBox box = ellipseArg(frame, 0, true);
@@ -47,6 +49,7 @@ void fillPieWithBorderBetweenPoints() {
   fillPieSector(box, p1, p2, look, canvas->layer);
 }
 
+// fillPieWithBorder(IIIIIIIIIIIIIIZ)V: a fixed end
 void fillPieWithBorderFromPoint() {
   const ManagedFrame frame;
   const EllipseBox box = ellipseArg(frame, 0);

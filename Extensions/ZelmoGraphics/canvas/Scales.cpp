@@ -1,10 +1,10 @@
 // Canvas scale natives: a linear scale, and round scales whose ticks start on the circle
 // inscribed in the box's width, optionally with finer ticks on a smaller circle between them.
 #include "bridge/ManagedFrame.h"
+#include "canvas/CanvasNatives.h"
 #include "canvas/CanvasTransform.h"
-#include "canvas/GaugeNatives.h"
-#include "canvas/ScaleTicks.h"
 #include "canvas/ShapeHelpers.h"
+#include "drawing/ScaleTickLines.h"
 
 namespace zelmo::canvas {
 namespace {
@@ -20,6 +20,7 @@ void roundTicks(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int32_t startAng
 
 }  // namespace
 
+// drawScale(IIIIZIIIII)V
 void drawScaleLinear() {
   const ManagedFrame frame;
   const int32_t x1 = frame.intArg(0);
@@ -36,6 +37,7 @@ void drawScaleLinear() {
                   pen);
 }
 
+// drawScale(IIIIIIIIIIII)V
 void drawScaleRound() {
   const ManagedFrame frame;
   const int32_t x1 = frame.intArg(0);
@@ -52,6 +54,7 @@ void drawScaleRound() {
   roundTicks(x1, y1, x2, y2, startAngle, endAngle, innerRadius, divisions, pen);
 }
 
+// drawScaleWithSubDivision(IIIIIIIIIIIIII)V
 void drawScaleWithSubDivision() {
   const ManagedFrame frame;
   const int32_t x1 = frame.intArg(0);

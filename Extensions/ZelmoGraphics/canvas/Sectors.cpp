@@ -6,11 +6,6 @@
 
 namespace zelmo::canvas {
 
-POINTRECT EllipseBox::corners() const {
-  const Corners c = cornersOf(x, y, w, h);
-  return {c.x1, c.y1, c.x2, c.y2};
-}
-
 APOINT EllipseBox::centre() const { return {add32(x, w / 2), add32(y, h / 2)}; }
 
 APOINT EllipseBox::atDegrees(int64_t degrees) const {
@@ -21,11 +16,9 @@ APOINT EllipseBox::atTenths(int64_t tenths) const {
   return pointOnEllipseTenths(x, y, w, h, tenths);
 }
 
-EllipseBox ellipseArg(const ManagedFrame& frame, uint32_t first, bool translated) {
-  const int32_t x = frame.intArg(first);
-  const int32_t y = frame.intArg(first + 1);
-  return {translated ? translatedX(x) : x, translated ? translatedY(y) : y, frame.intArg(first + 2),
-          frame.intArg(first + 3)};
+EllipseBox ellipseArg(const ManagedFrame& frame, uint32_t first, bool withTranslation) {
+  const SizedBox box = frame.boxArg(first);
+  return {withTranslation ? translated(box) : box};
 }
 
 SectorLook sectorLookArg(const ManagedFrame& frame, uint32_t first) {
@@ -43,7 +36,7 @@ void triangleSector(const Triangle& t, const SectorLook& look, bool fill) {
 
 void fillPieSector(const EllipseBox& box, APOINT p1, APOINT p2, const SectorLook& look,
                    int32_t layer) {
-  const POINTRECT ellipse = box.corners();
+  const POINTRECT ellipse = box.corners().rect();
   const APOINT c = box.centre();
   const POINTRECT bounds = arcBounds(c, ellipse, p1, p2, true);
   if (isFlat(bounds)) {

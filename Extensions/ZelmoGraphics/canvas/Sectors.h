@@ -7,22 +7,20 @@
 #include <cstdint>
 
 #include "bridge/ManagedFrame.h"
+#include "geometry/Box.h"
 #include "platform/PlatformTypes.h"
 
 namespace zelmo::canvas {
 
 // The ellipse of a box given as corner and size.
-struct EllipseBox {
-  int32_t x, y, w, h;
-
-  POINTRECT corners() const;
+struct EllipseBox : SizedBox {
   APOINT centre() const;
   APOINT atDegrees(int64_t degrees) const;
   APOINT atTenths(int64_t tenths) const;
 };
 
 // Four int arguments from `first` on; `translated` shifts the corner by the canvas translation.
-EllipseBox ellipseArg(const ManagedFrame& frame, uint32_t first, bool translated = false);
+EllipseBox ellipseArg(const ManagedFrame& frame, uint32_t first, bool withTranslation = false);
 
 // Six int arguments from `first` on, in the order of the pie natives: fillColor, backColor,
 // fillPattern, lineColor, lineWidth, lineStyle.

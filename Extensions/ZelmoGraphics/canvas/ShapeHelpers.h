@@ -1,26 +1,21 @@
-// Small pieces shared by the geometric canvas natives: corner-and-size boxes, the canvas
-// translation, and the thin outline that stands in for a missing border.
+// Small pieces shared by the geometric canvas natives: the canvas translation, and the thin outline
+// that stands in for a missing border.
 #pragma once
 
 #include <cstdint>
 
 #include "canvas/CanvasTransform.h"
+#include "geometry/Box.h"
 #include "geometry/IntMath.h"
 #include "records/Colour.h"
 
 namespace zelmo::canvas {
 
-// Inclusive corners of a box given as corner and size.
-struct Corners {
-  int32_t x1, y1, x2, y2;
-};
-
-constexpr Corners cornersOf(int32_t x, int32_t y, int32_t w, int32_t h) {
-  return {x, y, lastOf(x, w), lastOf(y, h)};
-}
-
 inline int32_t translatedX(int32_t x) { return add32(x, canvasTransform().translateX); }
 inline int32_t translatedY(int32_t y) { return add32(y, canvasTransform().translateY); }
+inline SizedBox translated(const SizedBox& box) {
+  return box.movedBy(canvasTransform().translateX, canvasTransform().translateY);
+}
 
 // The style of every outline the module draws of its own choosing.
 constexpr int32_t kSolidStyle = 1;

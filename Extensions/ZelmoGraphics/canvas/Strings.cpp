@@ -2,11 +2,11 @@
 // makes exactly one text call; the bordered variants also draw a box. A null text or a null font
 // argument draws nothing at all.
 #include <optional>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "canvas/CanvasTransform.h"
-#include "canvas/StringNatives.h"
-#include "canvas/TextRecords.h"
+#include "drawing/TextRecords.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
 #include "records/FontRecord.h"
@@ -37,8 +37,7 @@ std::optional<BoxedString> boxedString(const ManagedFrame& frame) {
   const auto canvas = Canvas::of(frame);
   const auto s = textArg(frame, 1);
   if (!canvas || !s) return std::nullopt;
-  return BoxedString{*canvas, *s,
-                     boxOf(frame.intArg(0), frame.intArg(1), frame.intArg(2), frame.intArg(3))};
+  return BoxedString{*canvas, *s, frame.boxArg(0).corners().rect()};
 }
 
 void drawBoxedWithDefaults(const BoxedString& b, bool textFlag) {
@@ -48,6 +47,7 @@ void drawBoxedWithDefaults(const BoxedString& b, bool textFlag) {
 
 }  // namespace
 
+// drawString(Ljava/lang/String;II)V: at a point, in the box the service measures for the text.
 void drawStringAt() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -64,11 +64,13 @@ void drawStringAt() {
        canvas->fontHandle, *s, false);
 }
 
+// drawString(Ljava/lang/String;IIII)V
 void drawStringInBox() {
   const ManagedFrame frame;
   if (const auto b = boxedString(frame)) drawBoxedWithDefaults(*b, true);
 }
 
+// drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;)V
 void drawStringWithFont() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -78,11 +80,13 @@ void drawStringWithFont() {
   text(b->canvas.layer, b->box, colours, textAttributes(2, 0, 0, 1, 1), *font, b->text, true);
 }
 
+// drawString(Ljava/lang/String;IIIIZ)V
 void drawStringFlagged() {
   const ManagedFrame frame;
   if (const auto b = boxedString(frame)) drawBoxedWithDefaults(*b, frame.boolArg(4));
 }
 
+// drawString(Ljava/lang/String;IIIIILuxclasses/graphics/CuxFont;I)V
 void drawSimpleString() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -93,6 +97,7 @@ void drawSimpleString() {
                  b->text.count);
 }
 
+// drawString(Ljava/lang/String;IIIIZI)V
 void drawStringMarquee() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -103,6 +108,7 @@ void drawStringMarquee() {
                     b->text.chars, b->text.count, frame.boolArg(4), frame.intArg(5));
 }
 
+// drawString(Ljava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;Z)V
 void drawStringWithOptions() {
   const ManagedFrame frame;
   const auto b = boxedString(frame);
@@ -114,6 +120,7 @@ void drawStringWithOptions() {
   text(b->canvas.layer, b->box, colours, attributes, *font, b->text, frame.boolArg(9));
 }
 
+// drawStringWithBorder(IIILjava/lang/String;IIII)V: filled, bordered box, then the text.
 void drawStringWithBorder() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -122,7 +129,7 @@ void drawStringWithBorder() {
   const int32_t borderColour = frame.intArg(0);
   const int32_t fillColour = frame.intArg(1);
   const int32_t borderWidth = frame.intArg(2);
-  const POINTRECT box = boxOf(frame.intArg(3), frame.intArg(4), frame.intArg(5), frame.intArg(6));
+  const POINTRECT box = frame.boxArg(3).corners().rect();
   // The box first, so that the text lies on top of it.
   osGXfillRectangle(box.x1, box.y1, box.x2, box.y2, borderWidth, fillColour, 1, canvas->backColor,
                     0, 0, 0);
@@ -132,6 +139,8 @@ void drawStringWithBorder() {
        canvas->fontHandle, *s, true);
 }
 
+// drawStringWithBorder(IIIIIILjava/lang/String;IIIIIIIIILuxclasses/graphics/CuxFont;)V: moves with
+// the canvas translation; the text, then an unfilled border on top.
 void drawStringWithBorderTranslated() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
@@ -143,9 +152,7 @@ void drawStringWithBorderTranslated() {
   const int32_t borderWidth = frame.intArg(4);
   const int32_t borderStyle = frame.intArg(5);
   const CanvasTransform& t = canvasTransform();
-  const POINTRECT box =
-      boxOf(add32(frame.intArg(6), t.translateX), add32(frame.intArg(7), t.translateY),
-            frame.intArg(8), frame.intArg(9));
+  const POINTRECT box = frame.boxArg(6).movedBy(t.translateX, t.translateY).corners().rect();
   const TEXTATTRIB attributes =
       textAttributes(frame.intArg(14), low8(frame.intArg(10)), low8(frame.intArg(11)),
                      low8(frame.intArg(12)), low8(frame.intArg(13)));
@@ -155,13 +162,14 @@ void drawStringWithBorderTranslated() {
                     colours.backColor, 0, 0, 0);
 }
 
+// drawStringWithBackground(ILjava/lang/String;IIII)V
 void drawStringWithBackground() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   const auto s = textArg(frame, 1);
   if (!canvas || !s) return;
   const TEXTCOL colours{canvas->color, frame.intArg(0), canvas->textThirdColor};
-  const POINTRECT box = boxOf(frame.intArg(1), frame.intArg(2), frame.intArg(3), frame.intArg(4));
+  const POINTRECT box = frame.boxArg(1).corners().rect();
   text(canvas->layer, box, colours, canvasTextAttributes(*canvas), canvas->fontHandle, *s, true);
 }
 

@@ -3,8 +3,8 @@
 // back. Angles are 16-bit tenths of a degree.
 #include <algorithm>
 #include <array>
+#include "canvas/CanvasNatives.h"
 
-#include "canvas/ArcNatives.h"
 #include "canvas/Sectors.h"
 #include "canvas/ShapeHelpers.h"
 #include "geometry/ArcGeometry.h"
@@ -42,14 +42,15 @@ int32_t appendEdge(RingBuffer& ring, int32_t used, int32_t cx, int32_t cy, int32
 // The whole sector of a circle, for a band with no hole.
 void sector(int32_t cx, int32_t cy, int32_t radius, int32_t start, int32_t extent, int32_t colour,
             int32_t layer) {
-  const EllipseBox box{sub32(cx, radius), sub32(cy, radius), add32(radius, radius),
-                       add32(radius, radius)};
+  const EllipseBox box{
+      {sub32(cx, radius), sub32(cy, radius), add32(radius, radius), add32(radius, radius)}};
   const SectorLook look{colour, colour, 1, 0, 1, 0};
   fillPieSector(box, box.atTenths(start), box.atTenths(start + extent), look, layer);
 }
 
 }  // namespace
 
+// drawThickArc(IIIIIII)V
 void drawThickArc() {
   const ManagedFrame frame;
   const int32_t cx = frame.intArg(0);

@@ -1,10 +1,10 @@
 // Canvas transform and clip natives. The clip natives work in untranslated layer coordinates.
 #include <algorithm>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "bridge/ObjectHandle.h"
 #include "canvas/CanvasTransform.h"
-#include "canvas/TransformClipNatives.h"
 #include "geometry/FixedPoint.h"
 #include "geometry/IntMath.h"
 #include "platform/DrawingService.h"
@@ -21,15 +21,11 @@ void translateTo(int32_t x, int32_t y) {
   t.translateY = y;
 }
 
-struct ClipArea {
-  int32_t x1, y1, x2, y2;
-};
-
-bool readClip(int32_t layer, ClipArea& clip) {
+bool readClip(int32_t layer, Box& clip) {
   return osGXgetClipArea(&clip.x1, &clip.y1, &clip.x2, &clip.y2, layer);
 }
 
-void writeArea(Storage area, const ClipArea& clip) {
+void writeArea(Storage area, const Box& clip) {
   AreaFields::x1.write(area, clip.x1);
   AreaFields::y1.write(area, clip.y1);
   AreaFields::x2.write(area, clip.x2);
@@ -38,6 +34,7 @@ void writeArea(Storage area, const ClipArea& clip) {
 
 }  // namespace
 
+// setTransform(IIFF)V
 void setTransformScaled() {
   const ManagedFrame frame;
   const int32_t x = frame.intArg(0);
@@ -49,6 +46,7 @@ void setTransformScaled() {
   canvasTransform().scaleY = toFixed88(sy);
 }
 
+// setTransform(II)V
 void setTransform() {
   const ManagedFrame frame;
   translateTo(frame.intArg(0), frame.intArg(1));
@@ -56,6 +54,7 @@ void setTransform() {
   canvasTransform().scaleY = 256;
 }
 
+// resetTransform()V
 void resetTransform() {
   CanvasTransform& t = canvasTransform();
   t.translateX = t.savedTranslateX;
@@ -64,26 +63,23 @@ void resetTransform() {
   t.scaleY = 256;
 }
 
+// setClip(IIII)V
 void setClip() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   if (!canvas) return;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t w = frame.intArg(2);
-  const int32_t h = frame.intArg(3);
-  osGXsetClipArea(x, y, lastOf(x, w), lastOf(y, h), canvas->layer);
+  const Box box = frame.boxArg(0).corners();
+  osGXsetClipArea(box.x1, box.y1, box.x2, box.y2, canvas->layer);
 }
 
+// clipRect(IIII)V
 void clipRect() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   if (!canvas) return;
-  const int32_t x = frame.intArg(0);
-  const int32_t y = frame.intArg(1);
-  const int32_t right = lastOf(x, frame.intArg(2));
-  const int32_t bottom = lastOf(y, frame.intArg(3));
-  ClipArea c;
+  const Box box = frame.boxArg(0).corners();
+  const int32_t x = box.x1, y = box.y1, right = box.x2, bottom = box.y2;
+  Box c;
   if (!readClip(canvas->layer, c)) {
     osGXsetClipArea(x, y, right, bottom, canvas->layer);
   } else if (c.x2 < x || c.x1 > right || c.y2 < y || c.y1 > bottom) {
@@ -94,29 +90,32 @@ void clipRect() {
   }
 }
 
+// getClipBounds()Luxclasses/graphics/CuxArea;
 void getClipBounds() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   ObjectHandle result = ObjectHandle::newLocal();
   const ObjectHandle created = ObjectHandle::newLocal(newInstance(AreaFields::kClassName));
   result.assign(created);
-  ClipArea clip;
+  Box clip;
   const bool clipped = canvas && result.fields() && readClip(canvas->layer, clip);
   if (clipped) writeArea(result.fields(), clip);
   frame.setRefResult(clipped ? result.reference() : 0);
 }
 
+// getClipBounds(Luxclasses/graphics/CuxArea;)Z
 void getClipBoundsInto() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);
   const ObjectHandle area = ObjectHandle::argument(1);
-  ClipArea clip;
+  Box clip;
   // A null area cannot take the bounds: it reads as "no clip area" and stays untouched.
   const bool clipped = canvas && area.fields() && readClip(canvas->layer, clip);
   if (clipped) writeArea(area.fields(), clip);
   frame.setBoolResult(clipped);
 }
 
+// removeClipArea()V
 void removeClipArea() {
   const ManagedFrame frame;
   const auto canvas = Canvas::of(frame);

@@ -1,7 +1,7 @@
 // Canvas triangle and bevel-button natives. Neither applies the canvas translation.
 #include "bridge/ManagedFrame.h"
+#include "canvas/CanvasNatives.h"
 #include "canvas/ShapeHelpers.h"
-#include "canvas/ShapeNatives.h"
 #include "platform/DrawingService.h"
 
 namespace zelmo::canvas {
@@ -33,6 +33,7 @@ void band(Point topLeft, Point bottomRight, int32_t color) {
 
 }  // namespace
 
+// fillTriangleWithBorder(IIIIIIIIBIII)V
 void fillTriangleWithBorder() {
   const ManagedFrame frame;
   const Triangle t{{frame.intArg(0), frame.intArg(1)},
@@ -53,6 +54,7 @@ void fillTriangleWithBorder() {
   }
 }
 
+// drawBevelButton(IIIIIIIIII)V
 void drawBevelButton() {
   const ManagedFrame frame;
   const int32_t x1 = frame.intArg(0);

@@ -4,13 +4,9 @@
 
 #include <cstdint>
 
-namespace zelmo {
+#include "geometry/Box.h"
 
-// An inclusive corner pair.
-struct Box {
-  int32_t x1, y1, x2, y2;
-  friend bool operator==(const Box&, const Box&) = default;
-};
+namespace zelmo {
 
 // Direction codes of levelDirectionH / levelDirectionV. Only the OR of the two bytes counts, so
 // a code may arrive in either byte.

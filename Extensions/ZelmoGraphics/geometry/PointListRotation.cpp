@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "geometry/IntMath.h"
-#include "geometry/PointLists.h"
+#include "geometry/PointListResize.h"
 
 namespace zelmo {
 namespace {

@@ -1,5 +1,5 @@
 // Where the ticks of a scale lie: evenly along a box's width or height (linear), or along an arc
-// between two angles (circular). The drawing routines in canvas/ScaleTicks.h walk these.
+// between two angles (circular). The drawing routines in drawing/ScaleTickLines.h walk these.
 //
 // Both routines are bounded: a call that would draw more than kMaxTicks ticks (or a linear step
 // that would never end the walk) draws none, so hostile counts cannot hang a panel. All spans

@@ -10,14 +10,10 @@
 #include <span>
 #include <string_view>
 
+#include "geometry/IntMath.h"  // wrap16: the model's heights and y coordinates live on 16 bits
 #include "platform/PlatformTypes.h"
 
 namespace zelmo::listbox {
-
-// The low 16 bits of v, sign-extended: the model's heights and y coordinates live on 16 bits.
-constexpr int32_t wrap16(int32_t v) {
-  return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(v)));
-}
 
 // One cell's new text: its units up to the first NUL and at most the cell's capacity are taken.
 // Null chars leave the cell as it was.

@@ -8,6 +8,8 @@
 
 namespace zelmo::FontFields {
 
+inline constexpr const char* kClassName = "uxclasses/graphics/CuxFont";
+
 inline constexpr RefField fontName{0};
 inline constexpr UIntField fontHandle{4};
 inline constexpr IntField textWidth{8};

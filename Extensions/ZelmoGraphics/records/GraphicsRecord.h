@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bridge/Field.h"
+#include "geometry/Box.h"
 
 namespace zelmo::GraphicsFields {
 
@@ -39,5 +40,13 @@ inline constexpr ByteField fillPattern{134};
 inline constexpr UByteField hasBackground{136};
 
 inline constexpr uint32_t kSubclassStart = 140;
+
+// The object's box now and at design time.
+inline Box box(const std::byte* fields) {
+  return {x1.read(fields), y1.read(fields), x2.read(fields), y2.read(fields)};
+}
+inline Box origBox(const std::byte* fields) {
+  return {origX1.read(fields), origY1.read(fields), origX2.read(fields), origY2.read(fields)};
+}
 
 }  // namespace zelmo::GraphicsFields

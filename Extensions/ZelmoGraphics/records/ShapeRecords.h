@@ -17,17 +17,16 @@ struct LevelFieldSet {
   UByteField levelDirectionV;
 };
 
+// The usual layout from `start`: three ints, then the pattern and the two direction bytes.
+constexpr LevelFieldSet levelFieldsAt(uint32_t start) {
+  return {IntField{start},       IntField{start + 4},    IntField{start + 8},
+          ByteField{start + 12}, UByteField{start + 13}, UByteField{start + 14}};
+}
+
 namespace EllipseFields {
 inline constexpr const char* kClassName = "uxclasses/graphics/CuxEllipse";
 inline constexpr uint32_t kStart = GraphicsFields::kSubclassStart;
-inline constexpr IntField levelBackColor{kStart + 0};
-inline constexpr IntField levelPercentH{kStart + 4};
-inline constexpr IntField levelPercentV{kStart + 8};
-inline constexpr ByteField levelBackPattern{kStart + 12};
-inline constexpr UByteField levelDirectionH{kStart + 13};
-inline constexpr UByteField levelDirectionV{kStart + 14};
-inline constexpr LevelFieldSet level{levelBackColor,   levelPercentH,   levelPercentV,
-                                     levelBackPattern, levelDirectionH, levelDirectionV};
+inline constexpr LevelFieldSet level = levelFieldsAt(kStart);
 }  // namespace EllipseFields
 
 namespace RectangleFields {
@@ -38,15 +37,11 @@ inline constexpr IntField rectWidth{kStart + 8};
 inline constexpr IntField rectHeight{kStart + 12};
 inline constexpr IntField cornerRadiusX{kStart + 16};
 inline constexpr IntField cornerRadiusY{kStart + 20};
-inline constexpr IntField levelBackColor{kStart + 24};
-inline constexpr IntField levelPercentH{kStart + 28};
-inline constexpr IntField levelPercentV{kStart + 32};
+// The rectangle's level has `rounded` between its ints and its bytes.
+inline constexpr LevelFieldSet level{IntField{kStart + 24},   IntField{kStart + 28},
+                                     IntField{kStart + 32},   ByteField{kStart + 37},
+                                     UByteField{kStart + 38}, UByteField{kStart + 39}};
 inline constexpr UByteField rounded{kStart + 36};
-inline constexpr ByteField levelBackPattern{kStart + 37};
-inline constexpr UByteField levelDirectionH{kStart + 38};
-inline constexpr UByteField levelDirectionV{kStart + 39};
-inline constexpr LevelFieldSet level{levelBackColor,   levelPercentH,   levelPercentV,
-                                     levelBackPattern, levelDirectionH, levelDirectionV};
 }  // namespace RectangleFields
 
 namespace ArcFields {
@@ -78,15 +73,7 @@ using ArcFields::endX;
 using ArcFields::endY;
 using ArcFields::startX;
 using ArcFields::startY;
-inline constexpr uint32_t kLevelStart = ArcFields::kStart + 68;
-inline constexpr IntField levelBackColor{kLevelStart + 0};
-inline constexpr IntField levelPercentH{kLevelStart + 4};
-inline constexpr IntField levelPercentV{kLevelStart + 8};
-inline constexpr ByteField levelBackPattern{kLevelStart + 12};
-inline constexpr UByteField levelDirectionH{kLevelStart + 13};
-inline constexpr UByteField levelDirectionV{kLevelStart + 14};
-inline constexpr LevelFieldSet level{levelBackColor,   levelPercentH,   levelPercentV,
-                                     levelBackPattern, levelDirectionH, levelDirectionV};
+inline constexpr LevelFieldSet level = levelFieldsAt(ArcFields::kStart + 68);
 }  // namespace PieFields
 
 namespace PolygonFields {
@@ -95,15 +82,8 @@ inline constexpr uint32_t kStart = GraphicsFields::kSubclassStart;
 inline constexpr IntField pointCount{kStart + 0};
 inline constexpr RefField points{kStart + 4};  // int[] x0, y0, x1, y1, ...
 // two ints not read: kStart + 8, + 12
-inline constexpr IntField levelBackColor{kStart + 16};
-inline constexpr IntField levelPercentH{kStart + 20};
-inline constexpr IntField levelPercentV{kStart + 24};
-inline constexpr ByteField levelBackPattern{kStart + 28};
-inline constexpr UByteField levelDirectionH{kStart + 29};
-inline constexpr UByteField levelDirectionV{kStart + 30};
+inline constexpr LevelFieldSet level = levelFieldsAt(kStart + 16);
 inline constexpr UByteField fillFlag{kStart + 31};
-inline constexpr LevelFieldSet level{levelBackColor,   levelPercentH,   levelPercentV,
-                                     levelBackPattern, levelDirectionH, levelDirectionV};
 }  // namespace PolygonFields
 
 namespace BezierFields {

@@ -7,6 +7,8 @@
 
 namespace zelmo::TextFields {
 
+inline constexpr const char* kClassName = "uxclasses/graphics/CuxText";
+
 inline constexpr uint32_t kStart = GraphicsFields::kSubclassStart;
 
 inline constexpr IntField textThirdColor{kStart + 0};

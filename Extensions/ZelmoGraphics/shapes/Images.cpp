@@ -19,12 +19,9 @@ void drawGraphicFile(Storage file, int32_t layer, int32_t x, int32_t y) {
 
 stImageHandle captureArea(const ManagedFrame& frame, int32_t* status) {
   const int32_t layer = frame.intArg(0);
-  const int32_t x = frame.intArg(1);
-  const int32_t y = frame.intArg(2);
-  const int32_t w = frame.intArg(3);
-  const int32_t h = frame.intArg(4);
-  if (w == 0 || h == 0) return osGXcreateImage(layer, nullptr, status);
-  const POINTRECT area{x, y, lastOf(x, w), lastOf(y, h)};
+  const SizedBox box = frame.boxArg(1);
+  if (box.empty()) return osGXcreateImage(layer, nullptr, status);
+  const POINTRECT area = box.corners().rect();
   return osGXcreateImage(layer, &area, status);
 }
 

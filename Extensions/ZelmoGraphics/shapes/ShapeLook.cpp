@@ -9,7 +9,7 @@ namespace zelmo {
 
 ShapeLook ShapeLook::of(const std::byte* fields) {
   namespace f = GraphicsFields;
-  return ShapeLook{{f::x1.read(fields), f::y1.read(fields), f::x2.read(fields), f::y2.read(fields)},
+  return ShapeLook{f::box(fields),
                    f::fillColor.read(fields),
                    f::backColor.read(fields),
                    f::lineColor.read(fields),
@@ -30,7 +30,7 @@ SectorGeometry SectorGeometry::of(const std::byte* fields) {
   return SectorGeometry{
       {a::arcX1.read(fields), a::arcY1.read(fields), a::arcX2.read(fields), a::arcY2.read(fields)},
       {a::startX.read(fields), a::startY.read(fields), a::endX.read(fields), a::endY.read(fields)},
-      {g::x1.read(fields), g::y1.read(fields), g::x2.read(fields), g::y2.read(fields)},
+      g::box(fields).rect(),
       a::arcFlag.read(fields) != 0};
 }
 

@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "bridge/ManagedFrame.h"
 #include "bridge/ObjectHandle.h"
-#include "canvas/GaugeNatives.h"
 #include "geometry/Angles.h"
 #include "geometry/IntMath.h"
-#include "geometry/Rotation.h"
+#include "geometry/TenthDegreeRotation.h"
 #include "platform/DrawingService.h"
 
 namespace zelmo::canvas {
@@ -43,11 +43,16 @@ void rotatePoint(Axis axis, bool tenths) {
 
 }  // namespace
 
+// rotatePtX(II)I
 void rotatePtX() { rotatePoint(Axis::x, false); }
+// rotatePtY(II)I
 void rotatePtY() { rotatePoint(Axis::y, false); }
+// preciseRotatePtX(II)I
 void preciseRotatePtX() { rotatePoint(Axis::x, true); }
+// preciseRotatePtY(II)I
 void preciseRotatePtY() { rotatePoint(Axis::y, true); }
 
+// preCalculatePolygonParams(I[I[I[I[I)V: a class method
 void preCalculatePolygonParams() {
   const ManagedFrame frame;
   const int32_t n = frame.intArg(0);
@@ -65,6 +70,7 @@ void preCalculatePolygonParams() {
   }
 }
 
+// fillRotatingPolygon(I[I[I[I[IIIIIIZZ)V
 void fillRotatingPolygon() {
   const ManagedFrame frame;
   const int32_t n = frame.intArg(0);

@@ -9,11 +9,6 @@
 
 namespace zelmo {
 
-// The box of a position and a size, corners inclusive.
-inline POINTRECT boxOf(int32_t x, int32_t y, int32_t w, int32_t h) {
-  return POINTRECT{x, y, lastOf(x, w), lastOf(y, h)};
-}
-
 // Options 3 to 5 are always 1 and the reserved bytes 0 in every caller.
 inline TEXTATTRIB textAttributes(int32_t mode, uint8_t option1, uint8_t option2, uint8_t option6,
                                  uint8_t option7) {

@@ -6,12 +6,13 @@
 #include <cstdint>
 #include <optional>
 
-#include "geometry/FillLevel.h"
+#include "geometry/Box.h"
 #include "geometry/ShapeGeometry.h"
 
 namespace zelmo {
 
-// The centre of the box around the first `count` points; none for no points.
+// The box around the first `count` points, and its centre; none for no points.
+std::optional<Box> pointListBox(const int32_t* xy, int32_t count);
 std::optional<Point> pointListCenter(const int32_t* xy, int32_t count);
 
 // target = source + (dx, -dy) for every point: the vertical displacement counts upward.

@@ -1,4 +1,4 @@
-#include "canvas/ScaleTicks.h"
+#include "drawing/ScaleTickLines.h"
 
 #include "geometry/IntMath.h"
 #include "platform/CoreServices.h"

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include "canvas/CanvasNatives.h"
 
 #include "bridge/ManagedData.h"
 #include "bridge/ObjectHandle.h"
 #include "canvas/ShapeHelpers.h"
-#include "canvas/ShapeNatives.h"
 #include "platform/DrawingService.h"
 #include "records/CanvasRecord.h"
 
@@ -90,6 +90,7 @@ void polyline(const Points& p, int32_t color, int32_t backColor, int32_t lineWid
 
 }  // namespace
 
+// drawPolygon([I[II)V
 void drawPolygon() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -101,6 +102,7 @@ void drawPolygon() {
   outlinePolygon(*points, low8(pen->lineWidth), pen->color, 0, low8(pen->lineStyle));
 }
 
+// fillPolygon([I[II)V
 void fillPolygon() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -113,6 +115,7 @@ void fillPolygon() {
   outlinePolygon(*points, 1, pen->color, pen->color, kSolidStyle);
 }
 
+// fillPolygon([I[IIIIBI)V
 void fillPolygonWithColors() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -126,6 +129,7 @@ void fillPolygonWithColors() {
   outlinePolygon(*points, 1, fillColor, fillColor, kSolidStyle);
 }
 
+// fillPolygon([I[IIIIIIBI)V
 void fillPolygonOffset() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -142,6 +146,7 @@ void fillPolygonOffset() {
   outlinePolygon(*points, low16(lineWidth), fillColor, fillColor, kSolidStyle);
 }
 
+// fillPolygonWithBorder([IIIIIIII)V
 void fillPolygonWithBorder() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -154,6 +159,7 @@ void fillPolygonWithBorder() {
   fillWithBorder(*points, fillColor, backColor, fillPattern, border, true);
 }
 
+// fillPolygonWithBorder([IIIIIIIIB)V
 void fillPolygonWithBorderTranslated() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -167,6 +173,7 @@ void fillPolygonWithBorderTranslated() {
   fillWithBorder(*points, fillColor, backColor, fillPattern, border, smooth >= 1);
 }
 
+// drawPolyline([I[IIIIIII)V
 void drawPolyline() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -181,6 +188,7 @@ void drawPolyline() {
   polyline(*points, color, backColor, lineWidth, lineStyle, lineEnd);
 }
 
+// drawPolyline([IIIIIII)V
 void drawPolylineTranslated() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);
@@ -194,6 +202,7 @@ void drawPolylineTranslated() {
   polyline(*points, color, backColor, lineWidth, lineStyle, lineEnd);
 }
 
+// drawBezier([IIIIII)V: translated
 void drawBezier() {
   const ManagedFrame frame;
   const int32_t count = frame.intArg(0);

@@ -1,4 +1,4 @@
-#include "geometry/Rotation.h"
+#include "geometry/TenthDegreeRotation.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "geometry/PointLists.h"
+#include "geometry/PointListResize.h"
 
 #include "geometry/IntMath.h"
 
@@ -93,24 +93,30 @@ int32_t scaleAxis(int32_t count, const int32_t* source, int32_t* target, int k, 
 
 }  // namespace
 
-std::optional<Point> pointListCenter(const int32_t* xy, int32_t count) {
+std::optional<Box> pointListBox(const int32_t* xy, int32_t count) {
   if (!xy || count < 1) return std::nullopt;
-  int32_t minX = xy[0], maxX = xy[0], minY = xy[1], maxY = xy[1];
+  Box b{xy[0], xy[1], xy[0], xy[1]};
   for (int32_t i = 0; i < count; ++i) {
     const int32_t x = xy[2 * i];
     const int32_t y = xy[2 * i + 1];
-    if (x < minX) {
-      minX = x;
-    } else if (x > maxX) {
-      maxX = x;
+    if (x < b.x1) {
+      b.x1 = x;
+    } else if (x > b.x2) {
+      b.x2 = x;
     }
-    if (y < minY) {
-      minY = y;
-    } else if (y > maxY) {
-      maxY = y;
+    if (y < b.y1) {
+      b.y1 = y;
+    } else if (y > b.y2) {
+      b.y2 = y;
     }
   }
-  return Point{centerOf(minX, maxX), centerOf(minY, maxY)};
+  return b;
+}
+
+std::optional<Point> pointListCenter(const int32_t* xy, int32_t count) {
+  const std::optional<Box> b = pointListBox(xy, count);
+  if (!b) return std::nullopt;
+  return Point{centerOf(b->x1, b->x2), centerOf(b->y1, b->y2)};
 }
 
 void translatePointList(int32_t count, int32_t dx, int32_t dy, const int32_t* source,
