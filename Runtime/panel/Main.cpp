@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/SystemLanguages.h"
+#include "core/TimeZone.h"
 #include "core/Utf.h"
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
@@ -145,6 +146,7 @@ void render(const panel::Options& options, const std::string& modulePath) {
   for (const std::string& code : screen.systemLanguages)
     languages.push_back(core::utf16FromUtf8(code));
   core::setSystemLanguageCodes(languages);
+  core::setTimeZoneOffset(screen.timeZoneOffset);
 
   panel::Bindings names;
   std::optional<panel::UpcallTrace> upcalls;

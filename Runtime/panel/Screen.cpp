@@ -126,11 +126,13 @@ Screen parseScreen(const Json& document) {
   if (!document.is_object()) throw ScreenError("the screen must be a JSON object");
   // "$schema" names the schema an editor checks the file against (zelmo-panel --schema).
   allowOnly(document, {"$schema", "width", "height", "background", "layers", "statics", "objects",
-                       "calls", "systemLanguages"});
+                       "calls", "systemLanguages", "timeZoneOffset"});
   Screen screen;
   screen.width = intInRange(document, "width", 1, kMaxSide, 0, true);
   screen.height = intInRange(document, "height", 1, kMaxSide, 0, true);
   screen.layers = intInRange(document, "layers", 1, kMaxLayers, 1, false);
+  screen.timeZoneOffset =
+      intInRange(document, "timeZoneOffset", kMinTimeZoneOffset, kMaxTimeZoneOffset, 0, false);
   if (int64_t{screen.width} * screen.height * screen.layers > kMaxPixels)
     throw ScreenError("width x height x layers is above " + std::to_string(kMaxPixels) + " pixels");
   if (const auto background = document.find("background"); background != document.end()) {

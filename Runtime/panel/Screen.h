@@ -19,10 +19,14 @@ struct Screen {
   Json objects = Json::array();
   Json calls = Json::array();
   std::vector<std::string> systemLanguages;  // codes of slots 0..8, "" for a slot not in use
+  int timeZoneOffset = 0;                    // minutes local time is ahead of GMT
 };
 
 inline constexpr int kMaxSide = 8192;
 inline constexpr int kMaxLayers = 16;
+// From GMT-12 to GMT+14, the zones in use.
+inline constexpr int kMinTimeZoneOffset = -720;
+inline constexpr int kMaxTimeZoneOffset = 840;
 // Every layer is a full ARGB surface: at most 256 MiB of them in all.
 inline constexpr int64_t kMaxPixels = int64_t{1} << 26;
 

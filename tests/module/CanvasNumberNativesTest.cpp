@@ -1,8 +1,6 @@
 // The drawNumber, nativeDrawFloat, drawDateTime and onTimeChange natives, driven through the
 // VM: the text each draws, and where, in which font and colours, with which options.
-#include <cstdlib>
-#include <ctime>
-
+#include "core/TimeZone.h"
 #include "format/FormatTestSupport.h"
 #include "support/ModuleFixture.h"
 
@@ -15,18 +13,13 @@ constexpr int32_t kThirdColor = 0x00FF00;
 constexpr const char* kArgColours = "{16711680,2147483648,65280}";
 constexpr const char* kPenColours = "{1122867,2147483648,7833753}";
 
-void useTimeZone(const char* tz) {
-  setenv("TZ", tz, 1);
-  tzset();
-}
-
 class CanvasNumberTest : public ModuleTest {
  protected:
   CanvasNumberTest() {
     vm.setInt(canvas, "fontHandle", 77);
     vm.setInt(font, "fontHandle", 55);
     useSeparators(kPointComma);
-    useTimeZone("UTC0");
+    core::setTimeZoneOffset(0);
   }
 
   void useSeparators(format::Separators s) {
@@ -180,13 +173,13 @@ TEST_F(CanvasNumberTest, ClockUsesTheTimeZoneFetchedOnceUntilTheTimeChanges) {
   const auto shows = [](const std::string& line, const char* text) {
     return line.find(std::string("\"") + text + "\"") != std::string::npos;
   };
-  useTimeZone("UTC-1");  // one hour ahead of GMT
+  core::setTimeZoneOffset(60);  // one hour ahead of GMT
   EXPECT_TRUE(shows(clock(), "16:05:09"));
-  useTimeZone("UTC0");
+  core::setTimeZoneOffset(0);
   EXPECT_TRUE(shows(clock(), "16:05:09"));  // the first answer is kept
   canvasCall(canvas, "onTimeChange()V");
   EXPECT_TRUE(shows(clock(), "15:05:09"));
-  useTimeZone("UTC+5");
+  core::setTimeZoneOffset(-300);
   canvasCall(canvas, "onTimeChange()V");
   EXPECT_TRUE(shows(clock(), "10:05:09"));
 }

@@ -173,6 +173,7 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
        {"systemLanguages"}},
       {R"({"width": 40, "height": 30, "systemLanguages": ["abcdefghijklmnop"]})",
        {"systemLanguages"}},
+      {R"({"width": 40, "height": 30, "timeZoneOffset": 900})", {"timeZoneOffset", "840"}},
       {screenWithCalls(R"({"on": "c", "args": []})"), {"calls[0]", "\"call\""}},
       {screenWithCalls(R"({"call": "resetTransform()V"})"), {"calls[0]", "\"on\"", "\"class\""}},
       {screenWithCalls(R"({"on": "nobody", "call": "setClip(IIII)V", "args": [1, 2, 3, 4]})"),
@@ -298,6 +299,25 @@ TEST(PanelCalls, FloatArgumentsMayBeNaNOrInfinite) {
   EXPECT_NE(lower.err.find("\"NaN\""), std::string::npos) << lower.err;
 }
 
+// The clock shows the screen's zone, whatever zone the host is in.
+TEST(PanelClock, ShowsTheScreensTimeZone) {
+  const auto clockText = [](const std::string& zoneKey) {
+    const ScreenRun run = renderScreen(R"({"width": 200, "height": 30,)" + zoneKey + R"(
+        "objects": [{"id": "c", "class": "uxclasses/graphics/CuxCanvas", "fields": {"layer": 0}},
+                    {"id": "f", "class": "uxclasses/graphics/CuxFont", "fields": {"fontName": "DejaVu Sans:12"}}],
+        "calls": [{"on": "c", "call": "drawDateTime(IIIIIIILuxclasses/graphics/CuxFont;)V",
+                   "args": [20, 1709823909, 0, 0, 200, 30, "#000000", {"ref": "f"}]}]})",
+                                       {}, "TZ=XST5 ");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    for (const Json& call : traceOf(run.trace))
+      if (call["fn"] == "osGXsimpleText") return call["chars"].get<std::string>();
+    return std::string();
+  };
+  EXPECT_EQ(clockText(""), "15:05:09");
+  EXPECT_EQ(clockText(R"("timeZoneOffset": 90,)"), "16:35:09");
+  EXPECT_EQ(clockText(R"("timeZoneOffset": -300,)"), "10:05:09");
+}
+
 TEST(PanelCompare, CountsDifferingPixelsAndMarksThemAboveTheTolerance) {
   const fs::path dir = configTestDir();
   const auto screen = [](int w) {
@@ -346,8 +366,11 @@ TEST(PanelExamples, MatchTheirReferencePicturesAndTraces) {
     ASSERT_TRUE(fs::exists(referenceTrace)) << "no reference trace for " << entry.path();
     const fs::path out = configTestDir() / (name + ".png");
     const fs::path trace = configTestDir() / (name + ".jsonl");
+    // The host's zone must not reach the picture: "XST5" is five hours behind GMT and needs no
+    // zone database, so it takes effect on any machine.
     const PanelRun run = runPanel({entry.path().string(), "-o", out.string(), "--trace",
-                                   trace.string(), "--compare", reference.string()});
+                                   trace.string(), "--compare", reference.string()},
+                                  "TZ=XST5 ");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     const std::string expected = fileText(referenceTrace), actual = fileText(trace);
     if (expected != actual) {
