@@ -2,7 +2,10 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "panel/ScreenError.h"
 
@@ -14,6 +17,11 @@ struct SurfaceDeleter {
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
+struct ContextDeleter {
+  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+};
+using Context = std::unique_ptr<cairo_t, ContextDeleter>;
+
 Surface readPng(const std::string& path) {
   Surface png(cairo_image_surface_create_from_png(path.c_str()));
   if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS)
@@ -24,10 +32,9 @@ Surface readPng(const std::string& path) {
     const int w = cairo_image_surface_get_width(png.get());
     const int h = cairo_image_surface_get_height(png.get());
     Surface argb(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
-    cairo_t* cr = cairo_create(argb.get());
-    cairo_set_source_surface(cr, png.get(), 0, 0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
+    const Context cr(cairo_create(argb.get()));
+    cairo_set_source_surface(cr.get(), png.get(), 0, 0);
+    cairo_paint(cr.get());
     png = std::move(argb);
   }
   cairo_surface_flush(png.get());
@@ -43,56 +50,133 @@ uint32_t pixel(cairo_surface_t* s, int x, int y) {
 int width(cairo_surface_t* s) { return cairo_image_surface_get_width(s); }
 int height(cairo_surface_t* s) { return cairo_image_surface_get_height(s); }
 
-// Whether the pixel at (x, y) of `a` has no equal in `b`.
-bool differs(cairo_surface_t* a, cairo_surface_t* b, int x, int y) {
+// Whether the pixel at (x, y) of `a` has no equal in `b`, within `tolerance` per channel.
+bool differs(cairo_surface_t* a, cairo_surface_t* b, int x, int y, int tolerance) {
   if (x >= width(b) || y >= height(b)) return true;
-  return pixel(a, x, y) != pixel(b, x, y);
+  const uint32_t p = pixel(a, x, y), q = pixel(b, x, y);
+  if (p == q) return false;
+  for (int shift = 0; shift < 32; shift += 8) {
+    const int delta = static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((q >> shift) & 0xFF);
+    if (delta > tolerance || -delta > tolerance) return true;
+  }
+  return false;
 }
 
-}  // namespace
-
-Comparison comparePngs(const std::string& rendered, const std::string& reference) {
-  const Surface out = readPng(rendered);
-  const Surface ref = readPng(reference);
+Comparison compare(cairo_surface_t* out, cairo_surface_t* ref, int tolerance) {
   Comparison result;
-  result.sameSize = width(out.get()) == width(ref.get()) && height(out.get()) == height(ref.get());
-  result.total = int64_t{width(out.get())} * height(out.get());
-  for (int y = 0; y < height(out.get()); ++y)
-    for (int x = 0; x < width(out.get()); ++x)
-      if (differs(out.get(), ref.get(), x, y)) ++result.differing;
+  result.width = width(out);
+  result.height = height(out);
+  result.referenceWidth = width(ref);
+  result.referenceHeight = height(ref);
+  result.sameSize =
+      result.width == result.referenceWidth && result.height == result.referenceHeight;
+  result.total = int64_t{result.width} * result.height;
+  for (int y = 0; y < result.height; ++y)
+    for (int x = 0; x < result.width; ++x) {
+      if (!differs(out, ref, x, y, tolerance)) continue;
+      ++result.differing;
+      if (!result.box) {
+        result.box = PixelBox{x, y, x, y};
+        continue;
+      }
+      PixelBox& box = *result.box;
+      box = {std::min(box.x1, x), std::min(box.y1, y), std::max(box.x2, x), std::max(box.y2, y)};
+    }
   if (!result.sameSize && result.differing == 0) result.differing = result.total;
   return result;
 }
 
-bool writeDifferencePng(const std::string& rendered, const std::string& reference,
-                        const std::string& output, std::string* error) {
-  const Surface out = readPng(rendered);
-  const Surface ref = readPng(reference);
-  Surface diff(
-      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width(out.get()), height(out.get())));
+// The rendered picture faded to grey with the differing pixels in full red.
+Surface differenceOf(cairo_surface_t* out, cairo_surface_t* ref, int tolerance) {
+  Surface diff(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width(out), height(out)));
+  cairo_surface_flush(diff.get());
   unsigned char* data = cairo_image_surface_get_data(diff.get());
   const int stride = cairo_image_surface_get_stride(diff.get());
-  for (int y = 0; y < height(out.get()); ++y) {
+  for (int y = 0; y < height(out); ++y) {
     auto* row = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
-    for (int x = 0; x < width(out.get()); ++x) {
-      if (differs(out.get(), ref.get(), x, y)) {
+    for (int x = 0; x < width(out); ++x) {
+      if (differs(out, ref, x, y, tolerance)) {
         row[x] = 0xFFFF0000u;
         continue;
       }
       // A light grey of the pixel's brightness keeps the screen recognisable behind the marks.
-      const uint32_t p = pixel(out.get(), x, y);
+      const uint32_t p = pixel(out, x, y);
       const uint32_t grey = (((p >> 16) & 0xFF) * 3 + ((p >> 8) & 0xFF) * 6 + (p & 0xFF)) / 10;
       const uint32_t faded = 160 + grey * 95 / 255;
       row[x] = 0xFF000000u | faded << 16 | faded << 8 | faded;
     }
   }
   cairo_surface_mark_dirty(diff.get());
-  const cairo_status_t status = cairo_surface_write_to_png(diff.get(), output.c_str());
-  if (status != CAIRO_STATUS_SUCCESS) {
-    if (error) *error = output + ": " + cairo_status_to_string(status);
-    return false;
+  return diff;
+}
+
+bool writePng(cairo_surface_t* surface, const std::string& output, std::string* error) {
+  const cairo_status_t status = cairo_surface_write_to_png(surface, output.c_str());
+  if (status == CAIRO_STATUS_SUCCESS) return true;
+  if (error) *error = output + ": " + cairo_status_to_string(status);
+  return false;
+}
+
+std::string size(int w, int h) { return std::to_string(w) + "x" + std::to_string(h); }
+
+}  // namespace
+
+Comparison comparePngs(const std::string& rendered, const std::string& reference,
+                       int colourTolerance) {
+  const Surface out = readPng(rendered);
+  const Surface ref = readPng(reference);
+  return compare(out.get(), ref.get(), colourTolerance);
+}
+
+std::string describeDifference(const Comparison& result) {
+  std::string text =
+      std::to_string(result.differing) + " of " + std::to_string(result.total) + " pixels differ";
+  if (result.box)
+    text += ", inside the box (" + std::to_string(result.box->x1) + "," +
+            std::to_string(result.box->y1) + ")-(" + std::to_string(result.box->x2) + "," +
+            std::to_string(result.box->y2) + ")";
+  if (!result.sameSize)
+    text += "; the picture is " + size(result.width, result.height) + ", the reference " +
+            size(result.referenceWidth, result.referenceHeight);
+  return text;
+}
+
+bool writeDifferencePng(const std::string& rendered, const std::string& reference,
+                        const std::string& output, std::string* error, int colourTolerance) {
+  const Surface out = readPng(rendered);
+  const Surface ref = readPng(reference);
+  return writePng(differenceOf(out.get(), ref.get(), colourTolerance).get(), output, error);
+}
+
+bool writeSideBySidePng(const std::string& rendered, const std::string& reference,
+                        const std::string& output, std::string* error, int colourTolerance) {
+  const Surface out = readPng(rendered);
+  const Surface ref = readPng(reference);
+  const Comparison result = compare(out.get(), ref.get(), colourTolerance);
+  const Surface diff = differenceOf(out.get(), ref.get(), colourTolerance);
+  constexpr int kGap = 8;
+  const int cellWidth = std::max(width(out.get()), width(ref.get()));
+  const Surface sheet(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 3 * cellWidth + 2 * kGap,
+                                                 std::max(height(out.get()), height(ref.get()))));
+  const Context cr(cairo_create(sheet.get()));
+  cairo_set_source_rgb(cr.get(), 0.5, 0.5, 0.5);
+  cairo_paint(cr.get());
+  cairo_surface_t* const cells[] = {ref.get(), out.get(), diff.get()};
+  for (int i = 0; i < 3; ++i) {
+    const double left = i * (cellWidth + kGap);
+    cairo_set_source_surface(cr.get(), cells[i], left, 0);
+    cairo_paint(cr.get());
+    if (!result.box) continue;
+    // Two pixels outside the box, so that the outline hides none of the changed pixels.
+    const PixelBox& box = *result.box;
+    cairo_rectangle(cr.get(), left + box.x1 - 1.5, box.y1 - 1.5, box.x2 - box.x1 + 4,
+                    box.y2 - box.y1 + 4);
+    cairo_set_source_rgb(cr.get(), 1, 0, 1);
+    cairo_set_line_width(cr.get(), 1);
+    cairo_stroke(cr.get());
   }
-  return true;
+  cairo_surface_flush(sheet.get());
+  return writePng(sheet.get(), output, error);
 }
 
 std::string differencePathFor(const std::string& output) {
@@ -101,6 +185,14 @@ std::string differencePathFor(const std::string& output) {
       output.compare(output.size() - ending.size(), ending.size(), ending) == 0)
     return output.substr(0, output.size() - ending.size()) + ".diff.png";
   return output + ".diff.png";
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code ea, eb;
+  const auto pa = std::filesystem::weakly_canonical(a, ea);
+  const auto pb = std::filesystem::weakly_canonical(b, eb);
+  if (ea || eb) return a == b;
+  return pa == pb;
 }
 
 }  // namespace panel

@@ -3,26 +3,48 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace panel {
 
-struct Comparison {
-  bool sameSize = true;
-  int64_t differing = 0;  // pixels whose colour or alpha differs (all of them when sizes differ)
-  int64_t total = 0;      // pixels of the rendered picture
+// Pixels from (x1, y1) to (x2, y2), both included.
+struct PixelBox {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+struct Comparison {
+  bool sameSize = true;
+  int width = 0, height = 0;  // the rendered picture
+  int referenceWidth = 0, referenceHeight = 0;
+  int64_t differing = 0;  // pixels whose colour or alpha differs (all of them when sizes differ)
+  int64_t total = 0;      // pixels of the rendered picture
+  std::optional<PixelBox> box;  // around every differing pixel; none when none differs
+};
+
+// Two pixels differ when any channel, alpha included, differs by more than `colourTolerance`.
 // Reads both PNGs; throws ScreenError naming the file when one cannot be read.
-Comparison comparePngs(const std::string& rendered, const std::string& reference);
+Comparison comparePngs(const std::string& rendered, const std::string& reference,
+                       int colourTolerance = 0);
+
+// "6 of 1200 pixels differ, inside the box (2,2)-(7,4)", with both sizes when they differ.
+std::string describeDifference(const Comparison& result);
 
 // Writes the rendered picture faded to grey, with every pixel that differs from the reference
 // in full red; pixels outside the reference (different sizes) count as differing.
 // False with a message when the file cannot be written.
 bool writeDifferencePng(const std::string& rendered, const std::string& reference,
-                        const std::string& output, std::string* error);
+                        const std::string& output, std::string* error, int colourTolerance = 0);
+
+// Writes the reference, the rendered picture and the difference picture side by side, with the
+// box around the differences outlined on each, so that a change of one pixel is easy to find.
+bool writeSideBySidePng(const std::string& rendered, const std::string& reference,
+                        const std::string& output, std::string* error, int colourTolerance = 0);
 
 // OUT.png -> OUT.diff.png (OUT.diff.png when the name has no .png ending).
 std::string differencePathFor(const std::string& output);
+
+// Whether two paths name one file, existing or not (so that -o cannot overwrite the reference).
+bool sameFile(const std::string& a, const std::string& b);
 
 }  // namespace panel

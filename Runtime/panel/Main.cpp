@@ -100,11 +100,10 @@ void compareWithReference(const panel::Options& options) {
   std::string error;
   if (!panel::writeDifferencePng(options.output, options.compare, diffPath, &error))
     throw Stop{kNotWritten, "cannot write " + diffPath + ": " + error};
-  std::string message = std::to_string(result.differing) + " of " + std::to_string(result.total) +
-                        " pixels differ from " + options.compare + " (tolerance " +
-                        std::to_string(options.tolerance) + ")";
-  if (!result.sameSize) message += "; the pictures differ in size";
-  throw Stop{kDiffersFromReference, message + "; the differences are marked in " + diffPath};
+  throw Stop{kDiffersFromReference, "compared with " + options.compare + " (tolerance " +
+                                        std::to_string(options.tolerance) +
+                                        "): " + panel::describeDifference(result) +
+                                        "; the differences are marked in " + diffPath};
 }
 
 void writeReport(const std::string& path, const panel::Report& report,
@@ -116,6 +115,9 @@ void writeReport(const std::string& path, const panel::Report& report,
 }
 
 void render(const panel::Options& options, const std::string& modulePath) {
+  if (!options.compare.empty() && panel::sameFile(options.output, options.compare))
+    throw Stop{kBadInput, "-o " + options.output +
+                              " is the reference it is compared with; it would be overwritten"};
   const panel::Screen screen = panel::readScreen(options.screen);
   LoadedModule loaded(modulePath);
   gx::RasterBackend raster(screen.width, screen.height, screen.layers, screen.background);

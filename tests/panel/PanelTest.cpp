@@ -341,10 +341,26 @@ TEST(PanelCompare, CountsDifferingPixelsAndMarksThemAboveTheTolerance) {
   // Two columns of three pixels more: six differ.
   const PanelRun differs = compare("changed.json", "changed.png", {reference});
   EXPECT_EQ(differs.exitCode, 5);
-  EXPECT_NE(differs.err.find("6 of 1200 pixels differ"), std::string::npos) << differs.err;
+  EXPECT_NE(differs.err.find("6 of 1200 pixels differ, inside the box (6,2)-(7,4)"),
+            std::string::npos)
+      << differs.err;
   expectPng(dir / "changed.diff.png",
             {{6, 3, 0xFF0000, "a new pixel"}, {30, 20, 0xFFFFFF, "white, unchanged"}});
   EXPECT_EQ(compare("changed.json", "changed.png", {reference, "--tolerance", "6"}).exitCode, 0);
+  std::string wider = screen(4);
+  wider.replace(wider.find("40"), 2, "50");
+  writeFileText(dir / "wider.json", wider);
+  const PanelRun resized = compare("wider.json", "wider.png", {reference});
+  EXPECT_EQ(resized.exitCode, 5);
+  EXPECT_NE(resized.err.find("the picture is 50x30, the reference 40x30"), std::string::npos)
+      << resized.err;
+  // Rendering over the reference would make any screen pass.
+  const std::string before = fileText(reference);
+  const PanelRun over =
+      compare("changed.json", "reference.png", {(dir / "." / "reference.png").string()});
+  EXPECT_EQ(over.exitCode, 2);
+  EXPECT_NE(over.err.find("is the reference"), std::string::npos) << over.err;
+  EXPECT_EQ(fileText(reference), before);
   const PanelRun missing = compare("changed.json", "changed.png", {(dir / "nope.png").string()});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_NE(missing.err.find("nope.png"), std::string::npos) << missing.err;
