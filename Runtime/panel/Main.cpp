@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "core/Utf.h"
 #include "gx/RasterBackend.h"
 #include "gx/Recorder.h"
+#include "panel/Check.h"
 #include "panel/CommandLine.h"
 #include "panel/Compare.h"
 #include "panel/ConfigScope.h"
@@ -170,7 +172,44 @@ void render(const panel::Options& options, const std::string& modulePath) {
   if (!options.compare.empty()) compareWithReference(options);
 }
 
+// Runs `work` and turns the way it stopped into the exit code, with the message on stderr.
+int exitCodeOf(const std::function<void()>& work) {
+  try {
+    work();
+    return kDone;
+  } catch (const Stop& stop) {
+    std::cerr << "zelmo-panel: " << stop.message << '\n';
+    return stop.code;
+  } catch (const panel::ScreenError& e) {
+    std::cerr << "zelmo-panel: " << e.what() << '\n';
+    return kBadInput;
+  } catch (const panel::NativeFailure& e) {
+    std::cerr << "zelmo-panel: a native failed: " << e.what() << '\n';
+    return kNativeFailed;
+  }
+}
+
+int check(const std::vector<std::string>& args) {
+  try {
+    const panel::CheckOptions checkOptions = panel::parseCheckCommandLine(args);
+    const std::string modulePath =
+        checkOptions.module.empty() ? vm::defaultModulePath() : checkOptions.module;
+    const auto renderOne = [&](const std::string& screen, const std::string& output) {
+      panel::Options options;
+      options.screen = screen;
+      options.output = output;
+      return exitCodeOf([&] { render(options, modulePath); });
+    };
+    return panel::runCheck(checkOptions, renderOne, std::cout);
+  } catch (const panel::UsageError& e) {
+    std::cerr << "zelmo-panel: " << e.what() << "\n\n" << panel::usageText();
+    return kBadInput;
+  }
+}
+
 int run(const std::vector<std::string>& args) {
+  if (!args.empty() && args[0] == "check")
+    return check(std::vector<std::string>(args.begin() + 1, args.end()));
   panel::Options options;
   try {
     options = panel::parseCommandLine(args);
@@ -183,7 +222,7 @@ int run(const std::vector<std::string>& args) {
     return kDone;
   }
   const std::string modulePath = options.module.empty() ? vm::defaultModulePath() : options.module;
-  try {
+  return exitCodeOf([&] {
     if (options.schema)
       printSchema();
     else if (!options.describe.empty())
@@ -192,17 +231,7 @@ int run(const std::vector<std::string>& args) {
       listNatives(modulePath);
     else
       render(options, modulePath);
-    return kDone;
-  } catch (const Stop& stop) {
-    std::cerr << "zelmo-panel: " << stop.message << '\n';
-    return stop.code;
-  } catch (const panel::ScreenError& e) {
-    std::cerr << "zelmo-panel: " << e.what() << '\n';
-    return kBadInput;
-  } catch (const panel::NativeFailure& e) {
-    std::cerr << "zelmo-panel: a native failed: " << e.what() << '\n';
-    return kNativeFailed;
-  }
+  });
 }
 
 }  // namespace
