@@ -114,8 +114,26 @@ void writeReport(const std::string& path, const panel::Report& report,
   if (!out) throw Stop{kNotWritten, "cannot write the report " + path};
 }
 
+// Every error of the screen file, one per line, each placed at its line and column.
+struct ScreenErrors {
+  std::vector<std::string> lines;
+  bool cut = false;  // stopped at the limit
+};
+
+void checkScreen(const panel::Diagnostics& diagnostics) {
+  if (diagnostics.errors().empty()) return;
+  throw ScreenErrors{diagnostics.errors(), diagnostics.full()};
+}
+
 void render(const panel::Options& options, const std::string& modulePath) {
-  const panel::Screen screen = panel::readScreen(options.screen);
+  std::unique_ptr<panel::LoadedScreen> loadedScreen;
+  try {
+    loadedScreen = panel::loadScreen(options.screen);
+  } catch (const panel::ScreenError& e) {
+    throw ScreenErrors{{e.what()}};  // names the file, and where the JSON breaks
+  }
+  const panel::Screen& screen = loadedScreen->screen;
+  panel::Diagnostics& diagnostics = loadedScreen->diagnostics;
   LoadedModule loaded(modulePath);
   gx::RasterBackend raster(screen.width, screen.height, screen.layers, screen.background);
   // Image paths in a screen are relative to the screen file, wherever the panel is run from.
@@ -149,11 +167,16 @@ void render(const panel::Options& options, const std::string& modulePath) {
   panel::Bindings names;
   std::optional<panel::UpcallTrace> upcalls;
   if (tracing || reporting) upcalls.emplace(loaded.vm, recorder, names);
-  panel::at(options.screen, [&] {
-    panel::buildObjects(loaded.vm, screen.objects, names);
-    panel::applyStatics(loaded.vm, screen.statics, names);
-    panel::runCalls(loaded.vm, screen.calls, names, {}, hooks);
-  });
+  if (!diagnostics.full()) {
+    try {
+      panel::buildObjects(loaded.vm, screen.objects, names, &diagnostics);
+      panel::applyStatics(loaded.vm, screen.statics, names, &diagnostics);
+      panel::runCalls(loaded.vm, screen.calls, names, {}, hooks, &diagnostics);
+    } catch (const panel::TooManyErrors&) {
+      // the errors so far are reported below
+    }
+  }
+  checkScreen(diagnostics);
   // A path text that does not parse draws nothing and is reported; the run still succeeds.
   for (const std::string& message : raster.pathErrors())
     std::cerr << "zelmo-panel: " << options.screen << ": " << message << '\n';
@@ -194,6 +217,11 @@ int run(const std::vector<std::string>& args) {
     return stop.code;
   } catch (const panel::ScreenError& e) {
     std::cerr << "zelmo-panel: " << e.what() << '\n';
+    return kBadInput;
+  } catch (const ScreenErrors& errors) {
+    for (const std::string& line : errors.lines) std::cerr << line << '\n';
+    if (errors.cut)
+      std::cerr << "zelmo-panel: stopped after " << errors.lines.size() << " errors\n";
     return kBadInput;
   } catch (const panel::NativeFailure& e) {
     std::cerr << "zelmo-panel: a native failed: " << e.what() << '\n';

@@ -42,31 +42,34 @@ struct Target {
   std::optional<jref> self;
 };
 
-Target targetOf(const vm::Vm& vm, const Json& call, const std::string& signature,
-                const Bindings& names) {
+Target targetOf(const vm::Vm& vm, const Json& call, const Json& signature, const Bindings& names) {
   const auto on = call.find("on");
   const auto className = call.find("class");
   if (on == call.end() && className == call.end())
-    throw ScreenError("needs \"on\" (an instance native's receiver) or \"class\" (a static one)");
+    throw ScreenError("needs \"on\" (an instance native's receiver) or \"class\" (a static one)",
+                      &call);
   Target target;
   const vm::ClassDef* cls = nullptr;
   if (className != call.end()) {
-    if (!className->is_string()) throw ScreenError("\"class\" must be a string");
-    cls = &vm.classNamed(className->get<std::string>());
+    if (!className->is_string()) throw ScreenError("\"class\" must be a string", &*className);
+    cls =
+        at("\"class\"", &*className, [&] { return &vm.classNamed(className->get<std::string>()); });
   }
   if (on != call.end()) {
-    if (!on->is_string()) throw ScreenError("\"on\" must be the id of an object");
-    const jref self = names.object(on->get<std::string>());
-    if (self == 0) throw ScreenError("\"on\" is null");
+    if (!on->is_string()) throw ScreenError("\"on\" must be the id of an object", &*on);
+    const jref self = at("\"on\"", &*on, [&] { return names.object(on->get<std::string>()); });
+    if (self == 0) throw ScreenError("\"on\" is null", &*on);
     const vm::ClassDef& receiverClass = vm.classOf(self);
     if (cls && !receiverClass.isSubclassOf(*cls))
       throw ScreenError("\"" + on->get<std::string>() + "\" is a " + receiverClass.name() +
-                        ", not a " + cls->name());
+                            ", not a " + cls->name(),
+                        &*on);
     if (!cls) cls = &receiverClass;
     target.self = self;
   }
-  target.native = nativeFor(vm, *cls, signature);
-  if (!target.native) throw ScreenError(unknownSignature(vm, *cls, signature));
+  target.native = nativeFor(vm, *cls, signature.get<std::string>());
+  if (!target.native)
+    throw ScreenError(unknownSignature(vm, *cls, signature.get<std::string>()), &signature);
   return target;
 }
 
@@ -89,21 +92,23 @@ const natives::Native& namedEntry(const vm::NativeMethod& native) {
 }
 
 // Named arguments put in declaration order.
-Json orderedByName(const Json& named, const natives::Native& entry) {
+std::vector<const Json*> orderedByName(const Json& named, const natives::Native& entry) {
   for (const auto& item : named.items()) {
     const bool known =
         std::any_of(entry.arguments.begin(), entry.arguments.end(),
                     [&](const natives::Argument& argument) { return item.key() == argument.name; });
     if (!known)
-      throw ScreenError("unknown argument \"" + item.key() + "\"; " + argumentNames(entry));
+      throw ScreenError("unknown argument \"" + item.key() + "\"; " + argumentNames(entry),
+                        &item.value(), true);
   }
-  Json ordered = Json::array();
+  std::vector<const Json*> ordered;
   for (const natives::Argument& argument : entry.arguments) {
     const auto found = named.find(argument.name);
     if (found == named.end())
-      throw ScreenError(std::string("missing argument \"") + argument.name + "\"; " +
-                        argumentNames(entry));
-    ordered.push_back(*found);
+      throw ScreenError(
+          std::string("missing argument \"") + argument.name + "\"; " + argumentNames(entry),
+          &named);
+    ordered.push_back(&*found);
   }
   return ordered;
 }
@@ -114,15 +119,18 @@ std::vector<vm::Arg> argsOf(vm::Vm& vm, const Json& call, const vm::NativeMethod
   const vm::Descriptor& descriptor = native.descriptor;
   const auto found = call.find("args");
   if (found != call.end() && !found->is_array() && !found->is_object())
-    throw ScreenError("\"args\" must be an array, or an object of named arguments");
-  static const Json kNone = Json::array();
+    throw ScreenError("\"args\" must be an array, or an object of named arguments", &*found);
   const natives::Native* entry =
       found != call.end() && found->is_object() ? &namedEntry(native) : nullptr;
-  const Json ordered = entry ? orderedByName(*found, *entry) : Json();
-  const Json& args = entry ? ordered : found == call.end() ? kNone : *found;
+  std::vector<const Json*> args;
+  if (entry)
+    args = orderedByName(*found, *entry);
+  else if (found != call.end())
+    for (const Json& arg : *found) args.push_back(&arg);
   if (args.size() != descriptor.parameters.size())
     throw ScreenError("takes " + std::to_string(descriptor.parameters.size()) + " arguments, got " +
-                      std::to_string(args.size()));
+                          std::to_string(args.size()),
+                      found == call.end() ? &call : &*found);
   std::vector<vm::Arg> converted;
   for (size_t i = 0; i < args.size(); ++i) {
     std::string place = "argument ";
@@ -130,8 +138,8 @@ std::vector<vm::Arg> argsOf(vm::Vm& vm, const Json& call, const vm::NativeMethod
       place.append(1, '"').append(entry->arguments[i].name).append(1, '"');
     else
       place += std::to_string(i + 1);
-    converted.push_back(at(place, [&] {
-      return toArg(vm, args[i], descriptor.parameters[i], descriptor.parameterTypes[i], names);
+    converted.push_back(at(place, args[i], [&] {
+      return toArg(vm, *args[i], descriptor.parameters[i], descriptor.parameterTypes[i], names);
     }));
   }
   return converted;
@@ -171,19 +179,19 @@ void storeResult(vm::Vm& vm, const Json& where, const vm::Descriptor& descriptor
 }
 
 void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObserver& observe) {
-  if (!call.is_object()) throw ScreenError("must be a JSON object");
+  if (!call.is_object()) throw ScreenError("must be a JSON object", &call);
   for (const auto& [key, value] : call.items())
     if (key != "on" && key != "class" && key != "call" && key != "args" && key != "result" &&
         key != "comment")
-      throw ScreenError("unknown key \"" + key + "\"");
-  const Target target = targetOf(vm, call, call["call"].get<std::string>(), names);
+      throw ScreenError("unknown key \"" + key + "\"", &value, true);
+  const Target target = targetOf(vm, call, call["call"], names);
   const vm::Descriptor& descriptor = target.native->descriptor;
   const std::vector<vm::Arg> args = argsOf(vm, call, *target.native, names);
   const auto result = call.find("result");
   if (result != call.end() && descriptor.result == vm::Kind::Void)
-    throw ScreenError("\"result\" given, but the native returns nothing");
+    throw ScreenError("\"result\" given, but the native returns nothing", &*result, true);
   if (result != call.end() && descriptor.result == vm::Kind::Float)
-    throw ScreenError("a float result cannot be stored");
+    throw ScreenError("a float result cannot be stored", &*result, true);
   vm::Result returned;
   try {
     returned = vm.invoke(*target.native, target.self, args);
@@ -194,7 +202,31 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObse
     throw NativeFailure(e.what());
   }
   if (result != call.end())
-    at("result", [&] { storeResult(vm, *result, descriptor, returned, names); });
+    at("result", &*result, [&] { storeResult(vm, *result, descriptor, returned, names); });
+}
+
+// Runs calls[i], naming it in what goes wrong.
+void runCallAt(vm::Vm& vm, const Json& calls, size_t i, Bindings& names,
+               const InvocationObserver& observe, const CallHooks& hooks) {
+  std::string place = "calls[" + std::to_string(i) + "]";
+  const Json& call = calls[i];
+  if (call.is_object() && call.size() == 1 && call.contains("comment")) return;
+  if (call.is_object()) {
+    const auto signature = call.find("call");
+    if (signature == call.end() || !signature->is_string())
+      throw ScreenError(place + ": missing key \"call\" (a signature such as drawRect(IIII)V)",
+                        signature == call.end() ? &call : &*signature);
+    // Appended in two steps: g++ 12 at -O3 warns falsely (-Wrestrict) on " " + string here.
+    place += ' ';
+    place += signature->get<std::string>();
+  }
+  if (hooks.before) hooks.before(i);
+  try {
+    at(place, &call, [&] { runCall(vm, call, names, observe); });
+  } catch (const NativeFailure& e) {
+    throw NativeFailure(place + ": " + e.what());
+  }
+  if (hooks.after) hooks.after(i);
 }
 
 }  // namespace
@@ -206,27 +238,9 @@ void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationOb
 }
 
 void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe,
-              const CallHooks& hooks) {
-  for (size_t i = 0; i < calls.size(); ++i) {
-    std::string place = "calls[" + std::to_string(i) + "]";
-    const Json& call = calls[i];
-    if (call.is_object() && call.size() == 1 && call.contains("comment")) continue;
-    if (call.is_object()) {
-      const auto signature = call.find("call");
-      if (signature == call.end() || !signature->is_string())
-        throw ScreenError(place + ": missing key \"call\" (a signature such as drawRect(IIII)V)");
-      // Appended in two steps: g++ 12 at -O3 warns falsely (-Wrestrict) on " " + string here.
-      place += ' ';
-      place += signature->get<std::string>();
-    }
-    if (hooks.before) hooks.before(i);
-    try {
-      at(place, [&] { runCall(vm, call, names, observe); });
-    } catch (const NativeFailure& e) {
-      throw NativeFailure(place + ": " + e.what());
-    }
-    if (hooks.after) hooks.after(i);
-  }
+              const CallHooks& hooks, Diagnostics* report) {
+  for (size_t i = 0; i < calls.size(); ++i)
+    collecting(report, [&] { runCallAt(vm, calls, i, names, observe, hooks); });
 }
 
 }  // namespace panel

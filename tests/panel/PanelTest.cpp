@@ -223,6 +223,27 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
   }
 }
 
+// Every error of a file is listed in one run, each at the line and column of its key or value.
+TEST(PanelScreenErrors, AreAllListedAtTheirLineAndColumn) {
+  const ScreenRun run = renderScreen(R"({"width": 40, "height": "x", "widht": 3,
+  "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"x1": true, "x3": 1}},
+    {"id": "b", "class": "x/Nope"}],
+  "calls": [{"on": "a", "call": "drawRec(IIII)V"},
+    {"comment": "é", "on": "a", "call": "drawRect(IIII)V", "colour": 1}]})");
+  EXPECT_EQ(run.exitCode, 2);
+  std::vector<std::string> places;
+  std::istringstream lines(run.err);
+  for (std::string line; std::getline(lines, line);) {
+    const size_t name = line.find("screen.json:");
+    ASSERT_NE(name, std::string::npos) << line;
+    places.push_back(line.substr(name + 12, line.find(": ", name) - name - 12));
+  }
+  // In the order they are found; columns count characters, not bytes (the "é").
+  EXPECT_EQ(places,
+            (std::vector<std::string>{"1:30", "1:25", "3:26", "2:83", "2:89", "4:33", "5:60"}))
+      << run.err;
+}
+
 // A call's result can be kept under an id or in a field and fed to later calls.
 TEST(PanelCalls, ResultsFeedLaterCalls) {
   const ScreenRun run = renderScreen(screenWithCalls(R"(
