@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/DidYouMean.h"
 #include "panel/ScreenError.h"
 #include "panel/natives/NativeReference.h"
 
@@ -24,17 +25,20 @@ const vm::NativeMethod* nativeFor(const vm::Vm& vm, const vm::ClassDef& cls,
 std::string unknownSignature(const vm::Vm& vm, const vm::ClassDef& cls,
                              const std::string& signature) {
   std::string message = cls.name() + " has no native " + signature;
-  // Listing the overloads of the same name points at the intended one.
-  const std::string name = signature.substr(0, signature.find('(') + 1);
+  // Listing the overloads of the same name points at the intended one; "drawRect" without
+  // its descriptor lists the drawRect overloads only.
+  const std::string name = signature.substr(0, signature.find('(')) + "(";
   std::string overloads;
+  std::vector<std::string> signatures;
   for (const vm::NativeMethod& native : vm.natives()) {
     if (!cls.isSubclassOf(vm.classNamed(native.className))) continue;
+    signatures.push_back(native.signature);
     if (native.signature.compare(0, name.size(), name) != 0) continue;
     if (overloads.find(native.signature) != std::string::npos) continue;
     overloads += (overloads.empty() ? "" : ", ") + native.signature;
   }
-  if (!overloads.empty()) message += " (it has " + overloads + ")";
-  return message;
+  if (!overloads.empty()) return message + " (it has " + overloads + ")";
+  return message + didYouMean(signature, signatures);
 }
 
 struct Target {
@@ -52,8 +56,8 @@ Target targetOf(const vm::Vm& vm, const Json& call, const Json& signature, const
   const vm::ClassDef* cls = nullptr;
   if (className != call.end()) {
     if (!className->is_string()) throw ScreenError("\"class\" must be a string", &*className);
-    cls =
-        at("\"class\"", &*className, [&] { return &vm.classNamed(className->get<std::string>()); });
+    cls = at("\"class\"", &*className,
+             [&] { return &knownClass(vm, className->get<std::string>()); });
   }
   if (on != call.end()) {
     if (!on->is_string()) throw ScreenError("\"on\" must be the id of an object", &*on);
@@ -183,7 +187,9 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObse
   for (const auto& [key, value] : call.items())
     if (key != "on" && key != "class" && key != "call" && key != "args" && key != "result" &&
         key != "comment")
-      throw ScreenError("unknown key \"" + key + "\"", &value, true);
+      throw ScreenError("unknown key \"" + key + "\"" +
+                            didYouMean(key, {"on", "class", "call", "args", "result", "comment"}),
+                        &value, true);
   const Target target = targetOf(vm, call, call["call"], names);
   const vm::Descriptor& descriptor = target.native->descriptor;
   const std::vector<vm::Arg> args = argsOf(vm, call, *target.native, names);

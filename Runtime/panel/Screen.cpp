@@ -11,6 +11,7 @@
 
 #include "core/SystemLanguages.h"
 #include "core/Utf.h"
+#include "panel/DidYouMean.h"
 #include "panel/ScreenError.h"
 #include "panel/SourceMap.h"
 
@@ -22,7 +23,9 @@ void allowOnly(const Json& object, const std::set<std::string>& keys, Diagnostic
   for (const auto& item : object.items())
     if (!keys.count(item.key()) && item.key() != "comment")
       collecting(report, [&] {
-        throw ScreenError("unknown key \"" + item.key() + "\"", &item.value(), true);
+        throw ScreenError("unknown key \"" + item.key() + "\"" +
+                              didYouMean(item.key(), {keys.begin(), keys.end()}),
+                          &item.value(), true);
       });
 }
 
@@ -87,7 +90,7 @@ jref create(vm::Vm& vm, const Json& entry, const std::string& kind, const Bindin
     allowOnly(entry, {"id", "class", "fields"}, report);
     if (!value.is_string()) throw ScreenError("\"class\" must be a string", &value);
     return at("\"class\"", &value,
-              [&] { return vm.newObject(vm.classNamed(value.get<std::string>())); });
+              [&] { return vm.newObject(knownClass(vm, value.get<std::string>())); });
   }
   allowOnly(entry, {"id", kind}, report);
   if (kind == "String") {
@@ -264,7 +267,9 @@ void buildObjects(vm::Vm& vm, const Json& objects, Bindings& names, Diagnostics*
           try {
             info = vm.fieldOf(made[i], field);
           } catch (const std::invalid_argument& e) {
-            throw ScreenError(e.what(), &value, true);
+            std::vector<std::string> known;
+            for (const vm::FieldInfo& f : vm.classOf(made[i]).fields()) known.push_back(f.name);
+            throw ScreenError(e.what() + didYouMean(field, known), &value, true);
           }
           writeField(vm, made[i], info, value, names);
         });
@@ -282,8 +287,8 @@ void applyStatics(vm::Vm& vm, const Json& statics, const Bindings& names, Diagno
     collecting(report, [&] {
       at(place, [&] {
         try {
-          cls = &vm.classNamed(className);
-        } catch (const std::invalid_argument& e) {
+          cls = &knownClass(vm, className);
+        } catch (const ScreenError& e) {
           throw ScreenError(e.what(), &values, true);
         }
         if (!values.is_object())
@@ -297,7 +302,13 @@ void applyStatics(vm::Vm& vm, const Json& statics, const Bindings& names, Diagno
       collecting(report, [&] {
         at(place + ": static \"" + field + "\"", &value, [&] {
           const auto info = cls->staticField(field);
-          if (!info) throw ScreenError(className + " has no static field " + field, &value, true);
+          if (!info) {
+            std::vector<std::string> known;
+            for (const vm::FieldInfo& f : cls->statics()) known.push_back(f.name);
+            throw ScreenError(
+                className + " has no static field " + field + didYouMean(field, known), &value,
+                true);
+          }
           writeStatic(vm, *cls, *info, value, names);
         });
       });

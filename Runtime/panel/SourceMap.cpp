@@ -62,15 +62,15 @@ class PositionHandler {
  public:
   PositionHandler(Json& document, ReadTracker& tracker) : dom_(document, true), tracker_(tracker) {}
 
-  bool null() { return value() && dom_.null(); }
-  bool boolean(bool v) { return value() && dom_.boolean(v); }
-  bool number_integer(Json::number_integer_t v) { return value() && dom_.number_integer(v); }
-  bool number_unsigned(Json::number_unsigned_t v) { return value() && dom_.number_unsigned(v); }
+  bool null() { return scalar() && dom_.null(); }
+  bool boolean(bool v) { return scalar() && dom_.boolean(v); }
+  bool number_integer(Json::number_integer_t v) { return scalar() && dom_.number_integer(v); }
+  bool number_unsigned(Json::number_unsigned_t v) { return scalar() && dom_.number_unsigned(v); }
   bool number_float(Json::number_float_t v, const std::string& s) {
-    return value() && dom_.number_float(v, s);
+    return scalar() && dom_.number_float(v, s);
   }
-  bool string(std::string& v) { return value() && dom_.string(v); }
-  bool binary(Json::binary_t& v) { return value() && dom_.binary(v); }
+  bool string(std::string& v) { return scalar() && dom_.string(v); }
+  bool binary(Json::binary_t& v) { return scalar() && dom_.binary(v); }
   bool start_object(std::size_t n) {
     value();
     open_.push_back({true, "", 0});
@@ -126,10 +126,19 @@ class PositionHandler {
     tracker_.map->values[path()] = start();
     return true;
   }
+  // A value that opens nothing: the next one in an array has the next index.
+  bool scalar() {
+    value();
+    advance();
+    return true;
+  }
+  void advance() {
+    if (!open_.empty() && !open_.back().object) ++open_.back().index;
+  }
   void close() {
     tracker_.betweenTokens = true;
     open_.pop_back();
-    if (!open_.empty() && !open_.back().object) ++open_.back().index;
+    advance();
   }
 
   nlohmann::detail::json_sax_dom_parser<Json> dom_;
