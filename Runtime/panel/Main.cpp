@@ -35,7 +35,8 @@ enum ExitCode {
   kBadInput = 2,
   kNoModule = 3,
   kNotWritten = 4,
-  kDiffersFromReference = 5
+  kDiffersFromReference = 5,
+  kWarned = 6
 };
 
 // Why the run stopped, with the exit code that says so.
@@ -171,12 +172,13 @@ void render(const panel::Options& options, const std::string& modulePath) {
     try {
       panel::buildObjects(loaded.vm, screen.objects, names, &diagnostics);
       panel::applyStatics(loaded.vm, screen.statics, names, &diagnostics);
-      panel::runCalls(loaded.vm, screen.calls, names, {}, hooks, &diagnostics);
+      panel::runCalls(loaded.vm, screen.calls, names, {}, hooks, &diagnostics, screen.layers);
     } catch (const panel::TooManyErrors&) {
       // the errors so far are reported below
     }
   }
   checkScreen(diagnostics);
+  for (const std::string& warning : diagnostics.warnings()) std::cerr << warning << '\n';
   // A path text that does not parse draws nothing and is reported; the run still succeeds.
   for (const std::string& message : raster.pathErrors())
     std::cerr << "zelmo-panel: " << options.screen << ": " << message << '\n';
@@ -187,6 +189,8 @@ void render(const panel::Options& options, const std::string& modulePath) {
   if (tracing) writeTrace(options.trace, *upcalls);
   if (report) writeReport(options.report, *report, *upcalls);
   if (!options.compare.empty()) compareWithReference(options);
+  if (options.strict && !diagnostics.warnings().empty())
+    throw Stop{kWarned, "--strict: the screen has warnings"};
 }
 
 int run(const std::vector<std::string>& args) {

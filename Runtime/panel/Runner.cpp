@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/CallWarnings.h"
 #include "panel/DidYouMean.h"
 #include "panel/ScreenError.h"
 #include "panel/natives/NativeReference.h"
@@ -119,14 +120,13 @@ std::vector<const Json*> orderedByName(const Json& named, const natives::Native&
 
 // A call's arguments, given as a list in declaration order or as an object by name.
 std::vector<vm::Arg> argsOf(vm::Vm& vm, const Json& call, const vm::NativeMethod& native,
-                            const Bindings& names) {
+                            const Bindings& names, std::vector<const Json*>& args) {
   const vm::Descriptor& descriptor = native.descriptor;
   const auto found = call.find("args");
   if (found != call.end() && !found->is_array() && !found->is_object())
     throw ScreenError("\"args\" must be an array, or an object of named arguments", &*found);
   const natives::Native* entry =
       found != call.end() && found->is_object() ? &namedEntry(native) : nullptr;
-  std::vector<const Json*> args;
   if (entry)
     args = orderedByName(*found, *entry);
   else if (found != call.end())
@@ -182,7 +182,8 @@ void storeResult(vm::Vm& vm, const Json& where, const vm::Descriptor& descriptor
   std::memcpy(vm.storage(object) + field.offset, &v, field.size);
 }
 
-void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObserver& observe) {
+void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObserver& observe,
+             Diagnostics* report, int layers) {
   if (!call.is_object()) throw ScreenError("must be a JSON object", &call);
   for (const auto& [key, value] : call.items())
     if (key != "on" && key != "class" && key != "call" && key != "args" && key != "result" &&
@@ -192,7 +193,8 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObse
                         &value, true);
   const Target target = targetOf(vm, call, call["call"], names);
   const vm::Descriptor& descriptor = target.native->descriptor;
-  const std::vector<vm::Arg> args = argsOf(vm, call, *target.native, names);
+  std::vector<const Json*> argNodes;
+  const std::vector<vm::Arg> args = argsOf(vm, call, *target.native, names, argNodes);
   const auto result = call.find("result");
   if (result != call.end() && descriptor.result == vm::Kind::Void)
     throw ScreenError("\"result\" given, but the native returns nothing", &*result, true);
@@ -207,13 +209,18 @@ void runCall(vm::Vm& vm, const Json& call, Bindings& names, const InvocationObse
   } catch (const std::exception& e) {
     throw NativeFailure(e.what());
   }
+  if (report)
+    for (const CallWarning& warning :
+         callWarnings(vm, *target.native, target.self, argNodes, args, call, layers))
+      report->warning(warning.message, warning.node);
   if (result != call.end())
     at("result", &*result, [&] { storeResult(vm, *result, descriptor, returned, names); });
 }
 
 // Runs calls[i], naming it in what goes wrong.
 void runCallAt(vm::Vm& vm, const Json& calls, size_t i, Bindings& names,
-               const InvocationObserver& observe, const CallHooks& hooks) {
+               const InvocationObserver& observe, const CallHooks& hooks, Diagnostics* report,
+               int layers) {
   std::string place = "calls[" + std::to_string(i) + "]";
   const Json& call = calls[i];
   if (call.is_object() && call.size() == 1 && call.contains("comment")) return;
@@ -228,7 +235,7 @@ void runCallAt(vm::Vm& vm, const Json& calls, size_t i, Bindings& names,
   }
   if (hooks.before) hooks.before(i);
   try {
-    at(place, &call, [&] { runCall(vm, call, names, observe); });
+    at(place, &call, [&] { runCall(vm, call, names, observe, report, layers); });
   } catch (const NativeFailure& e) {
     throw NativeFailure(place + ": " + e.what());
   }
@@ -244,9 +251,9 @@ void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationOb
 }
 
 void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe,
-              const CallHooks& hooks, Diagnostics* report) {
+              const CallHooks& hooks, Diagnostics* report, int layers) {
   for (size_t i = 0; i < calls.size(); ++i)
-    collecting(report, [&] { runCallAt(vm, calls, i, names, observe, hooks); });
+    collecting(report, [&] { runCallAt(vm, calls, i, names, observe, hooks, report, layers); });
 }
 
 }  // namespace panel

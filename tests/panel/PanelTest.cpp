@@ -261,6 +261,36 @@ TEST(PanelScreenErrors, AreAllListedAtTheirLineAndColumn) {
       << run.err;
 }
 
+// Calls that run but cannot draw what was meant are warned about at their place; the run still
+// succeeds unless --strict.
+TEST(PanelWarnings, NameTheCallsThatCannotDrawAndFailWithStrict) {
+  const std::string number =
+      R"({"on": "c", "call": "drawNumber(IIIIIIZIIIIIILuxclasses/graphics/CuxFont;)V", "args": )";
+  const struct {
+    std::string calls, warning;
+  } cases[] = {
+      {R"({"on": "c", "call": "drawRect(IIII)V", "args": [1, 2, 0, 4]})",
+       "5:55: warning: a box of zero size"},
+      {number + R"([873, 10, 3, 1, 0, 0, false, 0, 0, 0, 0, 30, 10, null]})",
+       "warning: a null font"},
+      {number + R"([873, 10, 3, 1, 0, 0, false, 0, 0, 0, 0, 30, 10, {"ref": "f"}]})",
+       "decimalSeparator of uxclasses/graphics/CuxCanvas is unset"},
+      {R"({"on": "d", "call": "drawRect(IIII)V", "args": [1, 2, 3, 4]})",
+       "warning: drawn on layer 3, but the screen has 1 layer"},
+  };
+  for (const auto& c : cases) {
+    const std::string screen = R"({"width": 40, "height": 30, "objects": [
+      {"id": "c", "class": "uxclasses/graphics/CuxCanvas"}, {"id": "f", "class": "uxclasses/graphics/CuxFont"},
+      {"id": "d", "class": "uxclasses/graphics/CuxCanvas", "fields": {"layer": 3}}],
+    "calls": [
+)" + c.calls + "]}";
+    const ScreenRun run = renderScreen(screen);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find(c.warning), std::string::npos) << c.calls << "\n" << run.err;
+    EXPECT_EQ(renderScreen(screen, {"--strict"}).exitCode, 6) << c.calls;
+  }
+}
+
 // A call's result can be kept under an id or in a field and fed to later calls.
 TEST(PanelCalls, ResultsFeedLaterCalls) {
   const ScreenRun run = renderScreen(screenWithCalls(R"(
