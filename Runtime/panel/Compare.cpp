@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "gx/PngFile.h"
 #include "panel/ScreenError.h"
 
 namespace panel {
@@ -15,6 +16,8 @@ struct SurfaceDeleter {
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
 Surface readPng(const std::string& path) {
+  if (const std::string problem = gx::pngReadProblem(path); !problem.empty())
+    throw ScreenError("cannot read the picture " + path + ": " + problem);
   Surface png(cairo_image_surface_create_from_png(path.c_str()));
   if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS)
     throw ScreenError("cannot read the picture " + path + ": " +
@@ -87,12 +90,7 @@ bool writeDifferencePng(const std::string& rendered, const std::string& referenc
     }
   }
   cairo_surface_mark_dirty(diff.get());
-  const cairo_status_t status = cairo_surface_write_to_png(diff.get(), output.c_str());
-  if (status != CAIRO_STATUS_SUCCESS) {
-    if (error) *error = output + ": " + cairo_status_to_string(status);
-    return false;
-  }
-  return true;
+  return gx::writePngFile(diff.get(), output, error);
 }
 
 std::string differencePathFor(const std::string& output) {

@@ -396,6 +396,10 @@ TEST(PanelCompare, CountsDifferingPixelsAndMarksThemAboveTheTolerance) {
   const PanelRun missing = compare("changed.json", "changed.png", {(dir / "nope.png").string()});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_NE(missing.err.find("nope.png"), std::string::npos) << missing.err;
+  writeFileText(dir / "text.png", "not a picture\n");
+  const PanelRun text = compare("changed.json", "changed.png", {(dir / "text.png").string()});
+  EXPECT_EQ(text.exitCode, 2);
+  EXPECT_NE(text.err.find("text.png: not a PNG file"), std::string::npos) << text.err;
 }
 
 // Every example screen still looks as its reference picture does, to the pixel, and hands the
