@@ -19,6 +19,19 @@ std::optional<size_t> argumentNamed(const natives::Native& entry, const char* na
 
 int32_t asInt(const vm::Arg& arg) { return static_cast<int32_t>(arg.bits); }
 
+// Whether a group's draw(I)V draws any member: the module draws only members whose state has
+// both shown bits.
+bool drawsAnyMember(const vm::Vm& vm, jref group) {
+  constexpr int32_t kShown = 0x02 | 0x04;
+  const jref members = vm.getRef(group, "children");
+  if (members == 0) return false;
+  for (int32_t i = 0; i < vm.arrayLength(members); ++i) {
+    const jref member = vm.refElements(members)[i];
+    if (member != 0 && (vm.getInt(member, "state") & kShown) == kShown) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::vector<CallWarning> callWarnings(vm::Vm& vm, const vm::NativeMethod& native,
@@ -51,6 +64,13 @@ std::vector<CallWarning> callWarnings(vm::Vm& vm, const vm::NativeMethod& native
   }
   if (self && *self != 0) {
     const vm::ClassDef& cls = vm.classOf(*self);
+    const vm::ClassDef* group = vm.findClass("uxclasses/graphics/CuxComplexObj");
+    if (native.signature == "draw(I)V" && group && cls.isSubclassOf(*group) &&
+        !drawsAnyMember(vm, *self))
+      warnings.push_back(
+          {"the group draws nothing: no member's state has both shown bits "
+           "(0x02 and 0x04)",
+           &call});
     if (const auto layer = cls.field("layer"); layer && layer->type == "I") {
       int32_t value = 0;
       std::memcpy(&value, vm.storage(*self) + layer->offset, sizeof value);

@@ -1,5 +1,6 @@
 // What a call that runs cleanly may still fail to draw as meant: a box of zero size, a null font,
-// a canvas on a layer the screen does not have, decimals with no separator to show them.
+// a canvas on a layer the screen does not have, decimals with no separator to show them, a group
+// with no member shown.
 #pragma once
 
 #include <optional>
