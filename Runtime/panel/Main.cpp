@@ -153,7 +153,14 @@ void render(const panel::Options& options, const std::string& modulePath) {
     recorder.setCall(index);
     if (report) report->beforeCall(index);
   };
+  size_t substitutions = 0;
   hooks.after = [&](size_t index) {
+    // The drawing service falls back to its default family for one that is not installed.
+    if (raster.fontSubstitutions() != substitutions) {
+      substitutions = raster.fontSubstitutions();
+      diagnostics.warning("the font family asked is not installed; another family is drawn",
+                          &screen.calls[index]);
+    }
     if (report) report->afterCall(index);
     recorder.setCall(std::nullopt);
   };

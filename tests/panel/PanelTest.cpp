@@ -270,12 +270,14 @@ TEST(PanelWarnings, NameTheCallsThatCannotDrawAndFailWithStrict) {
     std::string calls, warning;
   } cases[] = {
       {R"({"on": "c", "call": "drawRect(IIII)V", "args": [1, 2, 0, 4]})",
-       "7:55: warning: a box of zero size"},
+       "8:55: warning: a box of zero size"},
       {number + R"([873, 10, 3, 1, 0, 0, false, 0, 0, 0, 0, 30, 10, null]})",
        "warning: a null font"},
       {number + R"([873, 10, 3, 1, 0, 0, false, 0, 0, 0, 0, 30, 10, {"ref": "f"}]})",
        "decimalSeparator of uxclasses/graphics/CuxCanvas is unset"},
       {R"({"on": "g", "call": "draw(I)V", "args": [0]})", "warning: the group draws nothing"},
+      {R"({"on": "nf", "call": "createFont()I", "result": "nf.fontHandle"})",
+       "warning: the font family asked is not installed"},
       {R"({"on": "d", "call": "drawRect(IIII)V", "args": [1, 2, 3, 4]})",
        "warning: drawn on layer 3, but the screen has 1 layer"},
   };
@@ -283,6 +285,7 @@ TEST(PanelWarnings, NameTheCallsThatCannotDrawAndFailWithStrict) {
     const std::string screen = R"({"width": 40, "height": 30, "objects": [
       {"id": "c", "class": "uxclasses/graphics/CuxCanvas"}, {"id": "f", "class": "uxclasses/graphics/CuxFont"},
       {"id": "d", "class": "uxclasses/graphics/CuxCanvas", "fields": {"layer": 3}},
+      {"id": "n", "String": "Nosuch Family:12"}, {"id": "nf", "class": "uxclasses/graphics/CuxFont", "fields": {"fontName": {"ref": "n"}}},
       {"id": "m", "CuxGraphics[]": [{"ref": "e"}]}, {"id": "e", "class": "uxclasses/graphics/CuxEllipse", "fields": {"state": 2}},
       {"id": "g", "class": "uxclasses/graphics/CuxComplexObj", "fields": {"children": {"ref": "m"}}}],
     "calls": [
