@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "gx/PngFile.h"
 #include "gx/RasterInternal.h"
 
 namespace gx {
@@ -386,13 +387,9 @@ bool RasterBackend::writePng(const std::string& path, std::string* error) const 
     cairo_paint(cr);
   }
   cairo_destroy(cr);
-  const cairo_status_t status = cairo_surface_write_to_png(out, path.c_str());
+  const bool written = writePngFile(out, path, error);
   cairo_surface_destroy(out);
-  if (status != CAIRO_STATUS_SUCCESS) {
-    if (error) *error = path + ": " + cairo_status_to_string(status);
-    return false;
-  }
-  return true;
+  return written;
 }
 
 cairo_t* RasterBackend::begin(int32_t layer) const {

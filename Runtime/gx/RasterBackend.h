@@ -55,6 +55,8 @@ class RasterBackend : public Backend {
   // One message for each distinct path text that did not parse (and so drew nothing), in the
   // order first met.
   const std::vector<std::string>& pathErrors() const;
+  // How many fonts were loaded in the default family because the one asked is not installed.
+  size_t fontSubstitutions() const;
 
   void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t lineWidth,
                 uint16_t lineStyle, int32_t color, int32_t backColor, uint8_t lineEnd) override;

@@ -73,8 +73,11 @@ class FontTable {
   const LoadedFont& get(uint32_t handle) const;
   // An installed face that has a glyph for `codePoint`, or null when none has.
   cairo_font_face_t* fallbackFor(char32_t codePoint);
+  // How many fonts were asked in a family that is not installed, and so drawn in the default.
+  size_t substitutions() const { return substitutions_; }
 
  private:
+  size_t substitutions_ = 0;
   std::map<uint32_t, LoadedFont> fonts_;
   std::map<char32_t, cairo_font_face_t*> fallbacks_;
   LoadedFont default_;
@@ -103,8 +106,8 @@ struct RasterBackend::Impl {
   bool fillAnimation = false;
   std::unique_ptr<raster::FontTable> fonts;
   ImageTable<raster::StoredImage> images;
-  std::string imageFolder;  // what relative image paths are resolved against; empty: the
-                            // working directory
+  std::string imageFolder;        // what relative image paths are resolved against; empty: the
+                                  // working directory
   std::optional<PixelBox> drawn;  // what the calls since the last takeDrawn() could touch
   std::vector<std::string> pathErrors;
   std::set<std::string> reportedPaths;

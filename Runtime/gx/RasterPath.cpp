@@ -57,6 +57,10 @@ std::string excerpt(const UniChar* chars, int32_t count) {
 
 const std::vector<std::string>& RasterBackend::pathErrors() const { return impl_->pathErrors; }
 
+size_t RasterBackend::fontSubstitutions() const {
+  return impl_->fonts ? impl_->fonts->substitutions() : 0;
+}
+
 // The segments of a text that parses; none, and one report per distinct bad text, for one
 // that does not.
 std::vector<path::Segment> RasterBackend::pathSegments(const UniChar* chars, int32_t count) {

@@ -137,7 +137,10 @@ uint32_t FontTable::load(const std::string& name, uint8_t sizeOption, uint8_t st
   const bool generic = family == "sans-serif" || family == "sans" || family == "serif" ||
                        family == "monospace" || family == "mono";
   font.face = resolve(request.family, request.weight, request.slant, !generic);
-  if (!font.face) font.face = resolve(kDefaultFamily, request.weight, request.slant, false);
+  if (!font.face) {
+    font.face = resolve(kDefaultFamily, request.weight, request.slant, false);
+    ++substitutions_;
+  }
   if (!font.face) return 0;
   if (next_ == 0) ++next_;  // 0 is never a live handle
   const uint32_t handle = next_++;

@@ -220,7 +220,7 @@ class Checker {
                              differencePicture(i).string(), &error, options_.colourTolerance))
         result.detail += "; see " + differencePicture(i).string();
       else
-        result.detail += "; cannot write the difference picture: " + error;
+        result.detail += "; cannot write " + differencePicture(i).string() + ": " + error;
     } catch (const ScreenError& e) {
       result = {Outcome::Error, e.what()};
     }

@@ -43,6 +43,8 @@ Options parseCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--describe") {
       options.describe = valueOf(args, i);
       if (options.describe.empty()) throw UsageError("--describe needs a name");
+    } else if (arg == "--strict") {
+      options.strict = true;
     } else if (arg == "--schema") {
       options.schema = true;
     } else if (arg == "--list-natives") {
@@ -67,7 +69,7 @@ Options parseCommandLine(const std::vector<std::string>& args) {
 std::string usageText() {
   return "usage: zelmo-panel SCREEN.json -o OUT.png [--trace TRACE.jsonl] [--report REPORT.html]\n"
          "                   [--module PATH] [--config FILE]\n"
-         "                   [--compare REFERENCE.png [--tolerance N]]\n"
+         "                   [--compare REFERENCE.png [--tolerance N]] [--strict]\n"
          "       zelmo-panel --list-natives [--module PATH]\n"
          "       zelmo-panel --describe NAME\n"
          "       zelmo-panel --schema\n"
@@ -92,6 +94,8 @@ std::string usageText() {
          "                     differing pixels in red) and exit with 5; -o may not name the\n"
          "                     reference\n"
          "  --tolerance N      how many pixels may differ from the reference (default 0)\n"
+         "  --strict           exit with 6 when the screen has warnings (calls that cannot draw\n"
+         "                     what was meant)\n"
          "  --list-natives     print every registered class and signature, in registration\n"
          "                     order, and exit (no screen needed)\n"
          "  --describe NAME    print what each native whose class and signature hold NAME\n"
@@ -115,7 +119,7 @@ std::string usageText() {
          "\n"
          "Exit codes: 0 done; 2 bad command line or malformed screen; 3 module missing or not\n"
          "loadable; 4 output not writable; 5 the picture differs from the reference;\n"
-         "1 a native failed unexpectedly.\n";
+         "6 --strict and the screen has warnings; 1 a native failed unexpectedly.\n";
 }
 
 }  // namespace panel

@@ -18,6 +18,7 @@ struct Options {
   int64_t tolerance = 0;  // --tolerance: how many pixels may differ from the reference
   std::string config;     // --config: the configuration store's file, or empty for a temporary one
   std::string describe;   // --describe: print the reference of the natives matching this
+  bool strict = false;    // --strict: a warning fails the run
   bool listNatives = false;
   bool schema = false;
   bool help = false;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <system_error>
 
+#include "gx/PngFile.h"
 #include "panel/ScreenError.h"
 
 namespace panel {
@@ -23,6 +24,8 @@ struct ContextDeleter {
 using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 
 Surface readPng(const std::string& path) {
+  if (const std::string problem = gx::pngReadProblem(path); !problem.empty())
+    throw ScreenError("cannot read the picture " + path + ": " + problem);
   Surface png(cairo_image_surface_create_from_png(path.c_str()));
   if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS)
     throw ScreenError("cannot read the picture " + path + ": " +
@@ -110,13 +113,6 @@ Surface differenceOf(cairo_surface_t* out, cairo_surface_t* ref, int tolerance) 
   return diff;
 }
 
-bool writePng(cairo_surface_t* surface, const std::string& output, std::string* error) {
-  const cairo_status_t status = cairo_surface_write_to_png(surface, output.c_str());
-  if (status == CAIRO_STATUS_SUCCESS) return true;
-  if (error) *error = output + ": " + cairo_status_to_string(status);
-  return false;
-}
-
 std::string size(int w, int h) { return std::to_string(w) + "x" + std::to_string(h); }
 
 }  // namespace
@@ -145,7 +141,7 @@ bool writeDifferencePng(const std::string& rendered, const std::string& referenc
                         const std::string& output, std::string* error, int colourTolerance) {
   const Surface out = readPng(rendered);
   const Surface ref = readPng(reference);
-  return writePng(differenceOf(out.get(), ref.get(), colourTolerance).get(), output, error);
+  return gx::writePngFile(differenceOf(out.get(), ref.get(), colourTolerance).get(), output, error);
 }
 
 bool writeSideBySidePng(const std::string& rendered, const std::string& reference,
@@ -176,7 +172,7 @@ bool writeSideBySidePng(const std::string& rendered, const std::string& referenc
     cairo_stroke(cr.get());
   }
   cairo_surface_flush(sheet.get());
-  return writePng(sheet.get(), output, error);
+  return gx::writePngFile(sheet.get(), output, error);
 }
 
 std::string differencePathFor(const std::string& output) {

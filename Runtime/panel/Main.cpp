@@ -38,7 +38,8 @@ enum ExitCode {
   kBadInput = 2,
   kNoModule = 3,
   kNotWritten = 4,
-  kDiffersFromReference = 5
+  kDiffersFromReference = 5,
+  kWarned = 6
 };
 
 // Why the run stopped, with the exit code that says so.
@@ -116,11 +117,29 @@ void writeReport(const std::string& path, const panel::Report& report,
   if (!out) throw Stop{kNotWritten, "cannot write the report " + path};
 }
 
+// Every error of the screen file, one per line, each placed at its line and column.
+struct ScreenErrors {
+  std::vector<std::string> lines;
+  bool cut = false;  // stopped at the limit
+};
+
+void checkScreen(const panel::Diagnostics& diagnostics) {
+  if (diagnostics.errors().empty()) return;
+  throw ScreenErrors{diagnostics.errors(), diagnostics.full()};
+}
+
 void render(const panel::Options& options, const std::string& modulePath) {
   if (!options.compare.empty() && panel::sameFile(options.output, options.compare))
     throw Stop{kBadInput, "-o " + options.output +
                               " is the reference it is compared with; it would be overwritten"};
-  const panel::Screen screen = panel::readScreen(options.screen);
+  std::unique_ptr<panel::LoadedScreen> loadedScreen;
+  try {
+    loadedScreen = panel::loadScreen(options.screen);
+  } catch (const panel::ScreenError& e) {
+    throw ScreenErrors{{e.what()}};  // names the file, and where the JSON breaks
+  }
+  const panel::Screen& screen = loadedScreen->screen;
+  panel::Diagnostics& diagnostics = loadedScreen->diagnostics;
   LoadedModule loaded(modulePath);
   gx::RasterBackend raster(screen.width, screen.height, screen.layers, screen.background);
   // Image paths in a screen are relative to the screen file, wherever the panel is run from.
@@ -139,7 +158,14 @@ void render(const panel::Options& options, const std::string& modulePath) {
     recorder.setCall(index);
     if (report) report->beforeCall(index);
   };
+  size_t substitutions = 0;
   hooks.after = [&](size_t index) {
+    // The drawing service falls back to its default family for one that is not installed.
+    if (raster.fontSubstitutions() != substitutions) {
+      substitutions = raster.fontSubstitutions();
+      diagnostics.warning("the font family asked is not installed; another family is drawn",
+                          &screen.calls[index]);
+    }
     if (report) report->afterCall(index);
     recorder.setCall(std::nullopt);
   };
@@ -155,11 +181,17 @@ void render(const panel::Options& options, const std::string& modulePath) {
   panel::Bindings names;
   std::optional<panel::UpcallTrace> upcalls;
   if (tracing || reporting) upcalls.emplace(loaded.vm, recorder, names);
-  panel::at(options.screen, [&] {
-    panel::buildObjects(loaded.vm, screen.objects, names);
-    panel::applyStatics(loaded.vm, screen.statics, names);
-    panel::runCalls(loaded.vm, screen.calls, names, {}, hooks);
-  });
+  if (!diagnostics.full()) {
+    try {
+      panel::buildObjects(loaded.vm, screen.objects, names, &diagnostics);
+      panel::applyStatics(loaded.vm, screen.statics, names, &diagnostics);
+      panel::runCalls(loaded.vm, screen.calls, names, {}, hooks, &diagnostics, screen.layers);
+    } catch (const panel::TooManyErrors&) {
+      // the errors so far are reported below
+    }
+  }
+  checkScreen(diagnostics);
+  for (const std::string& warning : diagnostics.warnings()) std::cerr << warning << '\n';
   // A path text that does not parse draws nothing and is reported; the run still succeeds.
   for (const std::string& message : raster.pathErrors())
     std::cerr << "zelmo-panel: " << options.screen << ": " << message << '\n';
@@ -170,6 +202,8 @@ void render(const panel::Options& options, const std::string& modulePath) {
   if (tracing) writeTrace(options.trace, *upcalls);
   if (report) writeReport(options.report, *report, *upcalls);
   if (!options.compare.empty()) compareWithReference(options);
+  if (options.strict && !diagnostics.warnings().empty())
+    throw Stop{kWarned, "--strict: the screen has warnings"};
 }
 
 // Runs `work` and turns the way it stopped into the exit code, with the message on stderr.
@@ -182,6 +216,11 @@ int exitCodeOf(const std::function<void()>& work) {
     return stop.code;
   } catch (const panel::ScreenError& e) {
     std::cerr << "zelmo-panel: " << e.what() << '\n';
+    return kBadInput;
+  } catch (const ScreenErrors& errors) {
+    for (const std::string& line : errors.lines) std::cerr << line << '\n';
+    if (errors.cut)
+      std::cerr << "zelmo-panel: stopped after " << errors.lines.size() << " errors\n";
     return kBadInput;
   } catch (const panel::NativeFailure& e) {
     std::cerr << "zelmo-panel: a native failed: " << e.what() << '\n';

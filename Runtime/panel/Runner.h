@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "panel/Diagnostics.h"
 #include "panel/Values.h"
 
 namespace panel {
@@ -24,8 +25,10 @@ struct CallHooks {
   std::function<void(size_t)> before;
   std::function<void(size_t)> after;
 };
+// Given `report`, a call that is wrong is kept there and skipped, and the run goes on; a call that
+// cannot draw what was meant (on a layer beyond the screen's `layers`, say) is warned about there.
 void runCalls(vm::Vm& vm, const Json& calls, Bindings& names, const InvocationObserver& observe,
-              const CallHooks& hooks);
+              const CallHooks& hooks, Diagnostics* report = nullptr, int layers = 1);
 
 struct NativeFailure : std::runtime_error {
   using std::runtime_error::runtime_error;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "panel/Diagnostics.h"
 #include "panel/Values.h"
 
 namespace panel {
@@ -32,10 +34,22 @@ inline constexpr int64_t kMaxPixels = int64_t{1} << 26;
 
 // Throws ScreenError naming the file, or the key that is missing or wrong.
 Screen readScreen(const std::string& path);
-Screen parseScreen(const Json& document);
 
+// A screen with the diagnostics of its file, which hold its errors so far and can place later
+// ones in the screen's statics, objects and calls.
+struct LoadedScreen {
+  Screen screen;
+  Diagnostics diagnostics;
+};
+// Throws ScreenError only when the file cannot be read or is not JSON.
+std::unique_ptr<LoadedScreen> loadScreen(const std::string& path);
+
+// Each of these throws the first ScreenError or, given `report`, keeps every one there and goes
+// on with the rest of the screen.
+Screen parseScreen(const Json& document, Diagnostics* report = nullptr);
 // Creates every object first, then writes the fields, so fields may name any object.
-void buildObjects(vm::Vm& vm, const Json& objects, Bindings& names);
-void applyStatics(vm::Vm& vm, const Json& statics, const Bindings& names);
+void buildObjects(vm::Vm& vm, const Json& objects, Bindings& names, Diagnostics* report = nullptr);
+void applyStatics(vm::Vm& vm, const Json& statics, const Bindings& names,
+                  Diagnostics* report = nullptr);
 
 }  // namespace panel

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Utf.h"
+#include "panel/DidYouMean.h"
 #include "panel/ScreenError.h"
 
 namespace panel {
@@ -33,16 +34,23 @@ int64_t integerOf(const Json& value, int64_t low, int64_t high, const char* what
   throw ScreenError(std::string("expected ") + what + ", got " + shown(value));
 }
 
+constexpr const char* kInt = "an integer from -2147483648 to 2147483647";
+
 int32_t intOf(const Json& value, const Bindings& names) {
-  if (value.is_string()) return colourValue(value.get<std::string>());
+  if (value.is_string()) {
+    // Only text that looks like a colour was meant as one.
+    const std::string& text = value.get_ref<const std::string&>();
+    if (text == "none" || text.rfind('#', 0) == 0) return colourValue(text);
+    throw ScreenError(std::string("expected ") + kInt + ", got " + shown(value));
+  }
   if (value.is_object()) {
     const Named& named = names.lookup(idOf(value));
     if (const int32_t* stored = std::get_if<int32_t>(&named)) return *stored;
     throw ScreenError("\"" + idOf(value) + "\" names an object, not an int");
   }
   // Unsigned 32-bit values are accepted so colours can be written as plain numbers.
-  const int64_t v =
-      integerOf(value, INT32_MIN, UINT32_MAX, "an integer, a colour \"#RRGGBB\" or \"none\"");
+  // (Up to 4294967295: a colour's bits as one number.)
+  const int64_t v = integerOf(value, INT32_MIN, UINT32_MAX, kInt);
   return static_cast<int32_t>(static_cast<uint32_t>(v));
 }
 
@@ -85,7 +93,8 @@ char16_t charOf(const Json& value) {
     if (text.size() != 1) throw ScreenError("expected a one-character string, got " + shown(value));
     return text[0];
   }
-  return static_cast<char16_t>(integerOf(value, 0, 0xFFFF, "a one-character string"));
+  return static_cast<char16_t>(
+      integerOf(value, 0, 0xFFFF, "a one-character string, or a code from 0 to 65535"));
 }
 
 vm::Kind kindOfFieldType(const std::string& type) {
@@ -125,7 +134,11 @@ std::string Bindings::idOf(jref object) const {
 
 const Named& Bindings::lookup(const std::string& id) const {
   const auto found = names_.find(id);
-  if (found == names_.end()) throw ScreenError("unknown id \"" + id + "\"");
+  if (found == names_.end()) {
+    std::vector<std::string> known;
+    for (const auto& [name, value] : names_) known.push_back(name);
+    throw ScreenError("unknown id \"" + id + "\"" + didYouMean(id, known));
+  }
   return found->second;
 }
 
@@ -141,6 +154,11 @@ int32_t colourValue(const std::string& text) {
                    text.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos;
   if (!hex) throw ScreenError("expected a colour \"#RRGGBB\" or \"none\", got \"" + text + "\"");
   return static_cast<int32_t>(std::stoul(text.substr(1), nullptr, 16));
+}
+
+const vm::ClassDef& knownClass(const vm::Vm& vm, const std::string& name) {
+  if (const vm::ClassDef* cls = vm.findClass(name)) return *cls;
+  throw ScreenError("unknown class " + name + didYouMean(name, vm.classNames()));
 }
 
 void checkAssignable(const vm::Vm& vm, jref object, const std::string& type) {
@@ -162,7 +180,7 @@ vm::Arg toArg(vm::Vm& vm, const Json& value, vm::Kind kind, const std::string& t
       return vm::Arg::i(intOf(value, names));
     case vm::Kind::Byte:
       return vm::Arg::b(static_cast<int8_t>(
-          static_cast<uint8_t>(integerOf(value, INT8_MIN, UINT8_MAX, "a byte (-128..255)"))));
+          static_cast<uint8_t>(integerOf(value, INT8_MIN, UINT8_MAX, "a byte from -128 to 255"))));
     case vm::Kind::Float:
       // JSON has no NaN or infinities, but managed code can hand them to a native.
       if (value.is_string()) {

@@ -46,6 +46,9 @@ void writeStatic(vm::Vm& vm, const vm::ClassDef& cls, const vm::FieldInfo& field
 // "#RRGGBB" → 0x00RRGGBB, "none" → 0x80000000; throws ScreenError for other text.
 int32_t colourValue(const std::string& text);
 
+// The class of that name; throws ScreenError, with the nearest name, for an unknown one.
+const vm::ClassDef& knownClass(const vm::Vm& vm, const std::string& name);
+
 // Throws ScreenError unless `object` (non-null) may be stored where `type` is expected.
 void checkAssignable(const vm::Vm& vm, jref object, const std::string& type);
 

@@ -67,6 +67,12 @@ const ClassDef* Vm::findClass(std::string_view name) const {
   return found == classByName_.end() ? nullptr : found->second;
 }
 
+std::vector<std::string> Vm::classNames() const {
+  std::vector<std::string> names;
+  for (const auto& [name, cls] : classByName_) names.push_back(name);
+  return names;
+}
+
 const ClassDef& Vm::classNamed(std::string_view name) const {
   const ClassDef* cls = findClass(name);
   if (!cls) throw std::invalid_argument("unknown class " + std::string(name));

@@ -101,6 +101,7 @@ class Vm {
                         const std::vector<FieldSpec>& statics = {});
   const ClassDef* findClass(std::string_view name) const;
   const ClassDef& classNamed(std::string_view name) const;  // throws when unknown
+  std::vector<std::string> classNames() const;
   const ClassDef& classOf(jref object) const;
   std::byte* statics(std::string_view className) const;
 

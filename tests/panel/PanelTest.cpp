@@ -152,11 +152,18 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
       {R"({"height": 30})", {"missing key \"width\""}},
       {R"({"width": 40, "height": 0})", {"\"height\"", "from 1"}},
       {R"({"width": 40, "height": 30, "background": "white"})", {"background", "white"}},
-      {R"({"width": 40, "height": 30, "objcts": []})", {"unknown key \"objcts\""}},
+      {R"({"width": 40, "height": 30, "objcts": []})",
+       {"unknown key \"objcts\" (did you mean \"objects\"?)"}},
       {R"({"width": 40, "height": 30, "objects": [{"class": "uxclasses/graphics/CuxArea"}]})",
        {"objects[0]", "\"id\""}},
       {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "x/Nope"}]})",
        {"objects[0] \"a\"", "x/Nope"}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "uxclasses/graphics/CuxAera"}]})",
+       {"(did you mean \"uxclasses/graphics/CuxArea\"?)"}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"x1": "left"}}]})",
+       {"expected an integer from -2147483648 to 2147483647, got \"left\""}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"y": 1}}]})",
+       {"no field y (did you mean \"y1\"?)"}},
       {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"x3": 1}}]})",
        {"objects[0] \"a\"", "field \"x3\""}},
       {R"({"width": 40, "height": 30, "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"x1": "#12345"}}]})",
@@ -167,6 +174,8 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
        {"uxclasses/graphics/CuxCanvas", "decimalSeparator", "one-character"}},
       {R"({"width": 40, "height": 30, "statics": {"uxclasses/graphics/CuxCanvas": {"thousands": ","}}})",
        {"uxclasses/graphics/CuxCanvas", "thousands"}},
+      {R"({"width": 40, "height": 30, "statics": {"uxclasses/graphics/CuxCanvas": {"decimalSeperator": ","}}})",
+       {"(did you mean \"decimalSeparator\"?)"}},
       {R"({"width": 40, "height": 30, "systemLanguages": "de"})", {"systemLanguages"}},
       {R"({"width": 40, "height": 30, "systemLanguages": ["de", 3]})", {"systemLanguages"}},
       {R"({"width": 40, "height": 30, "systemLanguages": ["a", "b", "c", "d", "e", "f", "g", "h", "i", "j"]})",
@@ -180,6 +189,14 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
        {"calls[0]", "nobody"}},
       {screenWithCalls(R"({"on": "c", "call": "setClip(III)V", "args": [1, 2, 3]})"),
        {"calls[0]", "setClip(III)V", "setClip(IIII)V"}},
+      {screenWithCalls(R"({"on": "c", "call": "drawRec(IIII)V", "args": [1, 2, 3, 4]})"),
+       {"(did you mean \"drawRect(IIII)V\"?)"}},
+      {screenWithCalls(R"({"on": "c", "call": "drawRect"})"), {"(it has drawRect(IIII)V)"}},
+      {screenWithCalls(R"({"on": "cc", "call": "drawRect(IIII)V", "args": [1, 2, 3, 4]})"),
+       {"unknown id \"cc\" (did you mean \"c\"?)"}},
+      {R"({"width": 40, "height": 30, "objects": [{"id": "g", "class": "uxclasses/graphics/CuxComplexObj"}],
+          "calls": [{"on": "g", "call": "resize(IB)V", "args": [50, 256]}]})",
+       {"a byte from -128 to 255"}},
       {screenWithCalls(R"({"on": "xs", "call": "setClip(IIII)V", "args": [1, 2, 3, 4]})"),
        {"calls[0]", "setClip(IIII)V"}},
       {screenWithCalls(R"({"on": "c", "call": "setClip(IIII)V", "args": [1, 2, 3]})"),
@@ -221,6 +238,63 @@ TEST(PanelScreenErrors, NameThePlaceAndExitWith2) {
       EXPECT_NE(run.err.find(mention), std::string::npos)
           << "missing \"" << mention << "\" in: " << run.err;
     EXPECT_FALSE(fs::exists(run.png)) << c.screen;
+  }
+}
+
+// Every error of a file is listed in one run, each at the line and column of its key or value.
+TEST(PanelScreenErrors, AreAllListedAtTheirLineAndColumn) {
+  const ScreenRun run = renderScreen(R"({"width": 40, "height": "x", "widht": 3,
+  "objects": [{"id": "a", "class": "uxclasses/graphics/CuxArea", "fields": {"x1": true, "x3": 1}},
+    {"id": "b", "class": "x/Nope"}],
+  "calls": [{"on": "a", "call": "drawRec(IIII)V"},
+    {"comment": "é", "on": "a", "call": "drawRect(IIII)V", "colour": 1}]})");
+  EXPECT_EQ(run.exitCode, 2);
+  std::vector<std::string> places;
+  std::istringstream lines(run.err);
+  for (std::string line; std::getline(lines, line);) {
+    const size_t name = line.find("screen.json:");
+    ASSERT_NE(name, std::string::npos) << line;
+    places.push_back(line.substr(name + 12, line.find(": ", name) - name - 12));
+  }
+  // In the order they are found; columns count characters, not bytes (the "é").
+  EXPECT_EQ(places,
+            (std::vector<std::string>{"1:30", "1:25", "3:26", "2:83", "2:89", "4:33", "5:60"}))
+      << run.err;
+}
+
+// Calls that run but cannot draw what was meant are warned about at their place; the run still
+// succeeds unless --strict.
+TEST(PanelWarnings, NameTheCallsThatCannotDrawAndFailWithStrict) {
+  const std::string number =
+      R"({"on": "c", "call": "drawNumber(IIIIIIZIIIIIILuxclasses/graphics/CuxFont;)V", "args": )";
+  const struct {
+    std::string calls, warning;
+  } cases[] = {
+      {R"({"on": "c", "call": "drawRect(IIII)V", "args": [1, 2, 0, 4]})",
+       "8:55: warning: a box of zero size"},
+      {number + R"([873, 10, 3, 1, 0, 0, false, 0, 0, 0, 0, 30, 10, null]})",
+       "warning: a null font"},
+      {number + R"([873, 10, 3, 1, 0, 0, false, 0, 0, 0, 0, 30, 10, {"ref": "f"}]})",
+       "decimalSeparator of uxclasses/graphics/CuxCanvas is unset"},
+      {R"({"on": "g", "call": "draw(I)V", "args": [0]})", "warning: the group draws nothing"},
+      {R"({"on": "nf", "call": "createFont()I", "result": "nf.fontHandle"})",
+       "warning: the font family asked is not installed"},
+      {R"({"on": "d", "call": "drawRect(IIII)V", "args": [1, 2, 3, 4]})",
+       "warning: drawn on layer 3, but the screen has 1 layer"},
+  };
+  for (const auto& c : cases) {
+    const std::string screen = R"({"width": 40, "height": 30, "objects": [
+      {"id": "c", "class": "uxclasses/graphics/CuxCanvas"}, {"id": "f", "class": "uxclasses/graphics/CuxFont"},
+      {"id": "d", "class": "uxclasses/graphics/CuxCanvas", "fields": {"layer": 3}},
+      {"id": "n", "String": "Nosuch Family:12"}, {"id": "nf", "class": "uxclasses/graphics/CuxFont", "fields": {"fontName": {"ref": "n"}}},
+      {"id": "m", "CuxGraphics[]": [{"ref": "e"}]}, {"id": "e", "class": "uxclasses/graphics/CuxEllipse", "fields": {"state": 2}},
+      {"id": "g", "class": "uxclasses/graphics/CuxComplexObj", "fields": {"children": {"ref": "m"}}}],
+    "calls": [
+)" + c.calls + "]}";
+    const ScreenRun run = renderScreen(screen);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find(c.warning), std::string::npos) << c.calls << "\n" << run.err;
+    EXPECT_EQ(renderScreen(screen, {"--strict"}).exitCode, 6) << c.calls;
   }
 }
 
@@ -364,6 +438,10 @@ TEST(PanelCompare, CountsDifferingPixelsAndMarksThemAboveTheTolerance) {
   const PanelRun missing = compare("changed.json", "changed.png", {(dir / "nope.png").string()});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_NE(missing.err.find("nope.png"), std::string::npos) << missing.err;
+  writeFileText(dir / "text.png", "not a picture\n");
+  const PanelRun text = compare("changed.json", "changed.png", {(dir / "text.png").string()});
+  EXPECT_EQ(text.exitCode, 2);
+  EXPECT_NE(text.err.find("text.png: not a PNG file"), std::string::npos) << text.err;
 }
 
 // Every example screen still looks as its reference picture does, to the pixel, and hands the

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "runtime/RasterTestSupport.h"
@@ -287,7 +289,7 @@ TEST_F(RasterBackendTest, WritePngWritesTheCompositeAsAReadablePng) {
   std::remove(path.c_str());
 
   EXPECT_FALSE(raster.writePng("/nonexistent-dir/x.png", &error));
-  EXPECT_NE(error.find("/nonexistent-dir/x.png"), std::string::npos);
+  EXPECT_EQ(error, std::strerror(ENOENT));  // why; the caller names the path
 }
 
 }  // namespace
