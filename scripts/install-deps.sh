@@ -13,7 +13,7 @@ if [ "${1:-}" = "--target" ]; then
 fi
 packages=("$@" cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
-          libpng-dev libjpeg-dev)
+          libpng-dev libjpeg-dev libcpp-httplib-dev)
 # The configuration store's tests check its files against Python's configparser; the screen
 # schema's test validates screens with Python's jsonschema.
 packages+=(python3 python3-jsonschema)
@@ -23,7 +23,7 @@ for i in "${!packages[@]}"; do
   case "${packages[$i]}" in *:*) ;; *) packages[$i]="${packages[$i]}:$native" ;; esac
 done
 target_libraries=(libcairo2-dev libfontconfig-dev libfreetype-dev libpng-dev libjpeg-dev libgtest-dev
-                  libgmock-dev)
+                  libgmock-dev libcpp-httplib-dev)
 case "$target" in
   "") arch="" ;;
   i686) arch=i386; packages+=(g++-i686-linux-gnu:"$native" libasan8:i386 libubsan1:i386) ;;

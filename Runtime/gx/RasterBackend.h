@@ -43,6 +43,9 @@ class RasterBackend : public Backend {
   // The folder relative image paths are resolved against (zelmo-panel: the screen file's);
   // empty, the default, leaves them to the working directory.
   void setImageFolder(const std::string& folder);
+  // Every picture file loadImage was asked for, resolved as above, in the order first asked,
+  // whether or not it could be read (a live preview watches them).
+  const std::vector<std::string>& imageFiles() const;
   // Premultiplied 0xAARRGGBB pixels row by row, of one layer or of all layers composited (-1).
   void copyPixels(std::vector<uint32_t>& out, int layer = -1) const;
   // The same for an inclusive area, which must lie on the surface.

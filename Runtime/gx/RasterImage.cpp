@@ -30,6 +30,8 @@ raster::StoredImage store(std::unique_ptr<uint32_t[]> pixels, int width, int hei
 
 void RasterBackend::setImageFolder(const std::string& folder) { impl_->imageFolder = folder; }
 
+const std::vector<std::string>& RasterBackend::imageFiles() const { return impl_->imageFiles; }
+
 stImageHandle RasterBackend::loadImage(const UniChar* path, int32_t* status) {
   std::string file;
   if (path) {
@@ -39,6 +41,9 @@ stImageHandle RasterBackend::loadImage(const UniChar* path, int32_t* status) {
   }
   if (!file.empty() && file.front() != '/' && !impl_->imageFolder.empty())
     file = impl_->imageFolder + "/" + file;
+  std::vector<std::string>& files = impl_->imageFiles;
+  if (!file.empty() && std::find(files.begin(), files.end(), file) == files.end())
+    files.push_back(file);
   FileBytes read = readImageFile(file);
   if (read.status != kImageDone) {
     setStatus(status, read.status);

@@ -110,6 +110,7 @@ struct RasterBackend::Impl {
                                   // working directory
   std::optional<PixelBox> drawn;  // what the calls since the last takeDrawn() could touch
   std::vector<std::string> pathErrors;
+  std::vector<std::string> imageFiles;  // every picture file asked for, once each
   std::set<std::string> reportedPaths;
 };
 

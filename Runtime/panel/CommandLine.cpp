@@ -75,6 +75,7 @@ std::string usageText() {
          "       zelmo-panel --schema\n"
          "       zelmo-panel check SCREEN.json|FOLDER... --references FOLDER [--update]\n"
          "                   [--tolerance N] [--colour-tolerance N] [--jobs N] [--junit FILE]\n"
+         "       zelmo-panel serve SCREEN.json [--port N] [--module PATH] [--config FILE]\n"
          "\n"
          "Loads ZelmoGraphics.dlm (by default the one beside this program), builds the screen's\n"
          "managed objects, invokes its calls through the registered natives and writes all\n"
@@ -117,9 +118,16 @@ std::string usageText() {
          "  --jobs N           screens rendered at once (default: one per processor core)\n"
          "  --junit FILE       also write JUnit XML, one test case per screen\n"
          "\n"
-         "Exit codes: 0 done; 2 bad command line or malformed screen; 3 module missing or not\n"
-         "loadable; 4 output not writable; 5 the picture differs from the reference;\n"
-         "6 --strict and the screen has warnings; 1 a native failed unexpectedly.\n";
+         "serve shows the screen's report page at http://127.0.0.1:PORT/ (this machine only)\n"
+         "and renders it anew whenever the screen file, or a picture or configuration file it\n"
+         "reads, is saved; the page reloads itself, keeping zoom, step and the selected pixel,\n"
+         "and shows the screen's errors at their lines while it has any. Ctrl-C stops it.\n"
+         "  --port N           the port to listen on (default 8484; 0 takes any free port)\n"
+         "\n"
+         "Exit codes: 0 done (serve: stopped by Ctrl-C); 2 bad command line or malformed\n"
+         "screen; 3 module missing or not loadable; 4 output not writable (serve: the port\n"
+         "cannot be listened on); 5 the picture differs from the reference; 6 --strict and\n"
+         "the screen has warnings; 1 a native failed unexpectedly.\n";
 }
 
 }  // namespace panel

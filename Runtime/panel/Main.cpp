@@ -24,6 +24,7 @@
 #include "panel/Screen.h"
 #include "panel/ScreenError.h"
 #include "panel/ScreenSchema.h"
+#include "panel/Serve.h"
 #include "panel/UpcallTrace.h"
 #include "panel/natives/NativeDocs.h"
 #include "vm/ManagedLibrary.h"
@@ -128,7 +129,10 @@ void checkScreen(const panel::Diagnostics& diagnostics) {
   throw ScreenErrors{diagnostics.errors(), diagnostics.full()};
 }
 
-void render(const panel::Options& options, const std::string& modulePath) {
+// `filesRead`, when given, gets every file the run read besides the screen, found or not.
+void render(const panel::Options& options, const std::string& modulePath,
+            std::vector<std::string>* filesRead = nullptr) {
+  if (filesRead && !options.config.empty()) filesRead->push_back(options.config);
   if (!options.compare.empty() && panel::sameFile(options.output, options.compare))
     throw Stop{kBadInput, "-o " + options.output +
                               " is the reference it is compared with; it would be overwritten"};
@@ -190,6 +194,8 @@ void render(const panel::Options& options, const std::string& modulePath) {
       // the errors so far are reported below
     }
   }
+  if (filesRead)
+    filesRead->insert(filesRead->end(), raster.imageFiles().begin(), raster.imageFiles().end());
   checkScreen(diagnostics);
   for (const std::string& warning : diagnostics.warnings()) std::cerr << warning << '\n';
   // A path text that does not parse draws nothing and is reported; the run still succeeds.
@@ -246,9 +252,32 @@ int check(const std::vector<std::string>& args) {
   }
 }
 
+int serve(const std::vector<std::string>& args) {
+  try {
+    const panel::ServeOptions serveOptions = panel::parseServeCommandLine(args);
+    const std::string modulePath =
+        serveOptions.module.empty() ? vm::defaultModulePath() : serveOptions.module;
+    const auto renderPreview = [&](const panel::PreviewFiles& files,
+                                   std::vector<std::string>& read) {
+      panel::Options options;
+      options.screen = serveOptions.screen;
+      options.output = files.picture;
+      options.report = files.report;
+      options.config = serveOptions.config;
+      return exitCodeOf([&] { render(options, modulePath, &read); });
+    };
+    return panel::runServe(serveOptions, renderPreview, std::cout);
+  } catch (const panel::UsageError& e) {
+    std::cerr << "zelmo-panel: " << e.what() << "\n\n" << panel::usageText();
+    return kBadInput;
+  }
+}
+
 int run(const std::vector<std::string>& args) {
   if (!args.empty() && args[0] == "check")
     return check(std::vector<std::string>(args.begin() + 1, args.end()));
+  if (!args.empty() && args[0] == "serve")
+    return serve(std::vector<std::string>(args.begin() + 1, args.end()));
   panel::Options options;
   try {
     options = panel::parseCommandLine(args);

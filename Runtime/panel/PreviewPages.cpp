@@ -1,0 +1,158 @@
+#include "panel/PreviewPages.h"
+
+#include <regex>
+#include <sstream>
+#include <string_view>
+#include <vector>
+
+namespace panel {
+
+namespace {
+
+// Reloads the page when the server announces another version. The report's view is kept in the
+// tab's session storage across the reload, and across any error page between two reports.
+constexpr std::string_view kLiveScript = R"live(<script>
+(() => {
+  const version = @VERSION@;
+  const key = "zelmo-serve-view";
+  const live = () => { document.body.dataset.live = String(version); };
+  const restore = () => {
+    const saved = sessionStorage.getItem(key);
+    if (!saved || !window.reportView) return live();
+    Promise.resolve(window.reportView.set(JSON.parse(saved))).catch(() => {}).finally(live);
+  };
+  if (!window.reportView || document.body.dataset.ready === "true") restore();
+  else document.addEventListener("reportready", restore, { once: true });
+  const badge = document.createElement("div");
+  badge.id = "live-badge";
+  badge.style.cssText = "position:fixed;right:10px;top:8px;padding:2px 8px;border-radius:3px;" +
+      "font:12px sans-serif;background:#2e7d32;color:#fff;z-index:10";
+  badge.textContent = "live: render " + version;
+  document.body.append(badge);
+  const events = new EventSource("/events");
+  events.onopen = () => { badge.style.background = "#2e7d32"; badge.textContent = "live: render " + version; };
+  events.onerror = () => { badge.style.background = "#8a96a3"; badge.textContent = "zelmo-panel serve is not answering"; };
+  events.onmessage = (e) => {
+    if (JSON.parse(e.data).version === version) return;
+    if (window.reportView && document.body.dataset.ready === "true")
+      sessionStorage.setItem(key, JSON.stringify(window.reportView.get()));
+    location.reload();
+  };
+})();
+</script>
+)live";
+
+std::string liveScript(uint64_t version) {
+  std::string script(kLiveScript);
+  const std::string marker = "@VERSION@";
+  script.replace(script.find(marker), marker.size(), std::to_string(version));
+  return script;
+}
+
+std::string withLiveScript(std::string page, uint64_t version) {
+  const size_t end = page.rfind("</body>");
+  page.insert(end == std::string::npos ? page.size() : end, liveScript(version));
+  return page;
+}
+
+// The characters of a line of UTF-8 up to column `column` (from 1), as spaces, so that a mark
+// after them stands under that column.
+std::string padTo(const std::string& line, int64_t column) {
+  std::string pad;
+  int64_t characters = 0;
+  for (size_t i = 0; i < line.size() && characters + 1 < column; ++i) {
+    if ((static_cast<unsigned char>(line[i]) & 0xC0) == 0x80) continue;  // continuation byte
+    pad += line[i] == '\t' ? '\t' : ' ';
+    ++characters;
+  }
+  return pad;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::string htmlEscaped(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&#39;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string livePage(std::string report, uint64_t version) {
+  // The report, a file opened from disk, may reach nothing; served, it listens to the server.
+  const std::string policy = "default-src 'none';";
+  if (const size_t at = report.find(policy); at != std::string::npos)
+    report.insert(at + policy.size(), " connect-src 'self';");
+  return withLiveScript(std::move(report), version);
+}
+
+std::string errorPage(const std::string& screenName, const std::string& screenText,
+                      const std::string& messages, uint64_t version) {
+  static const std::regex placed(R"(^(.*):([0-9]+):([0-9]+): (.*)$)");
+  const std::vector<std::string> source = linesOf(screenText);
+  std::string items;
+  size_t count = 0;
+  for (const std::string& message : linesOf(messages)) {
+    if (message.empty()) continue;
+    ++count;
+    items += "<li class=\"error\"><div class=\"message\">" + htmlEscaped(message) + "</div>";
+    std::smatch match;
+    if (std::regex_match(message, match, placed) && match[2].length() < 10 &&
+        match[3].length() < 10) {
+      const int64_t line = std::stoll(match[2].str()), column = std::stoll(match[3].str());
+      if (line >= 1 && static_cast<size_t>(line) <= source.size()) {
+        const std::string& text = source[static_cast<size_t>(line - 1)];
+        items += "<pre class=\"source\" data-line=\"" + std::to_string(line) + "\" data-column=\"" +
+                 std::to_string(column) + "\"><span class=\"number\">" + std::to_string(line) +
+                 " | </span>" + htmlEscaped(text) + "\n<span class=\"number\">" +
+                 std::string(std::to_string(line).size(), ' ') + " | </span>" +
+                 htmlEscaped(padTo(text, column)) + "<span class=\"mark\">^</span></pre>";
+      }
+    }
+    items += "</li>\n";
+  }
+  const std::string title = screenName + (count == 1 ? ": 1 error" : ": " + std::to_string(count) + " errors");
+  std::string page =
+      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; connect-src "
+      "'self'; style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n"
+      "<title>" + htmlEscaped(title) + "</title>\n<style>\n"
+      "  body { margin: 0; font: 13px/1.35 sans-serif; color: #1d2731; background: #eef1f4; }\n"
+      "  header { padding: 8px 14px; background: #7b241c; color: #fff; }\n"
+      "  header h1 { margin: 0; font-size: 16px; font-weight: 600; }\n"
+      "  header p { margin: 2px 0 0; opacity: .85; }\n"
+      "  ol { margin: 12px; padding: 8px 8px 8px 32px; background: #fff; border: 1px solid "
+      "#c9d1d9; border-radius: 4px; }\n"
+      "  li.error { margin: 6px 0; }\n"
+      "  .message { font-family: monospace; }\n"
+      "  pre.source { margin: 4px 0 0; padding: 4px 6px; background: #f6f8fa; }\n"
+      "  .number { color: #8a96a3; }\n  .mark { color: #c0392b; font-weight: bold; }\n"
+      "</style>\n</head>\n<body>\n<header>\n<h1 id=\"title\">" + htmlEscaped(title) +
+      "</h1>\n<p>The picture comes back when the file is fixed and saved.</p>\n</header>\n"
+      "<ol id=\"errors\">\n" + items + "</ol>\n</body>\n</html>\n";
+  return withLiveScript(std::move(page), version);
+}
+
+std::string eventData(uint64_t version, bool ok) {
+  return "{\"version\":" + std::to_string(version) + ",\"ok\":" + (ok ? "true" : "false") + "}";
+}
+
+}  // namespace panel
