@@ -3,8 +3,9 @@
 # further packages named on the command line. Needs root, or sudo.
 #   scripts/install-deps.sh [--target i686|armhf] [PACKAGE...]
 # With --target it also installs that processor's cross compiler and, through Debian's multiarch
-# (dpkg --add-architecture), the target's own Cairo, fontconfig, FreeType, libpng, libjpeg-turbo
-# and GoogleTest; for armhf, qemu-user to run the programs.
+# (dpkg --add-architecture), the target's own Cairo, fontconfig, FreeType, libpng, libjpeg-turbo,
+# GoogleTest and cpp-httplib (zelmo-panel serve's HTTP server); for armhf, qemu-user to run the
+# programs.
 set -euo pipefail
 target=""
 if [ "${1:-}" = "--target" ]; then

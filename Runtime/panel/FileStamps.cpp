@@ -10,7 +10,8 @@ FileStamp stampOf(const std::filesystem::path& file) {
   FileStamp stamp;
   stamp.exists = true;
   stamp.size = static_cast<uint64_t>(info.st_size);
-  stamp.modifiedNs = static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+  stamp.modifiedNs =
+      static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
   stamp.inode = static_cast<uint64_t>(info.st_ino);
   return stamp;
 }

@@ -85,12 +85,23 @@ std::string htmlEscaped(const std::string& text) {
   out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -129,12 +140,15 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
     }
     items += "</li>\n";
   }
-  const std::string title = screenName + (count == 1 ? ": 1 error" : ": " + std::to_string(count) + " errors");
+  const std::string title =
+      screenName + (count == 1 ? ": 1 error" : ": " + std::to_string(count) + " errors");
   std::string page =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; connect-src "
       "'self'; style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n"
-      "<title>" + htmlEscaped(title) + "</title>\n<style>\n"
+      "<title>" +
+      htmlEscaped(title) +
+      "</title>\n<style>\n"
       "  body { margin: 0; font: 13px/1.35 sans-serif; color: #1d2731; background: #eef1f4; }\n"
       "  header { padding: 8px 14px; background: #7b241c; color: #fff; }\n"
       "  header h1 { margin: 0; font-size: 16px; font-weight: 600; }\n"
@@ -145,9 +159,11 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
       "  .message { font-family: monospace; }\n"
       "  pre.source { margin: 4px 0 0; padding: 4px 6px; background: #f6f8fa; }\n"
       "  .number { color: #8a96a3; }\n  .mark { color: #c0392b; font-weight: bold; }\n"
-      "</style>\n</head>\n<body>\n<header>\n<h1 id=\"title\">" + htmlEscaped(title) +
+      "</style>\n</head>\n<body>\n<header>\n<h1 id=\"title\">" +
+      htmlEscaped(title) +
       "</h1>\n<p>The picture comes back when the file is fixed and saved.</p>\n</header>\n"
-      "<ol id=\"errors\">\n" + items + "</ol>\n</body>\n</html>\n";
+      "<ol id=\"errors\">\n" +
+      items + "</ol>\n</body>\n</html>\n";
   return withLiveScript(std::move(page), version);
 }
 

@@ -21,11 +21,9 @@ constexpr auto kKeepAlive = std::chrono::seconds(15);
 
 std::string contentTypeOf(const fs::path& file) {
   static const std::map<std::string, std::string> types = {
-      {".png", "image/png"},          {".jpg", "image/jpeg"},
-      {".jpeg", "image/jpeg"},        {".bmp", "image/bmp"},
-      {".json", "application/json"},  {".jsonl", "application/x-ndjson"},
-      {".ini", "text/plain"},         {".txt", "text/plain"},
-      {".html", "text/html"},
+      {".png", "image/png"},  {".jpg", "image/jpeg"},        {".jpeg", "image/jpeg"},
+      {".bmp", "image/bmp"},  {".json", "application/json"}, {".jsonl", "application/x-ndjson"},
+      {".ini", "text/plain"}, {".txt", "text/plain"},        {".html", "text/html"},
   };
   const auto found = types.find(file.extension().string());
   return found == types.end() ? "application/octet-stream" : found->second;
@@ -56,6 +54,15 @@ fs::path fileInside(const fs::path& folder, const std::string& relative) {
 
 PreviewServer::PreviewServer(fs::path folder)
     : folder_(fs::weakly_canonical(folder)), server_(std::make_unique<httplib::Server>()) {
+  // Stopping waits for every connection's thread, and an idle kept-alive connection only
+  // notices after this long: it bounds how long Ctrl-C takes.
+  server_->set_keep_alive_timeout(1);
+  // The library's default also sets SO_REUSEPORT, which would let a second preview share the
+  // port and take half the requests; a port in use must be refused.
+  server_->set_socket_options([](socket_t socket) {
+    const int yes = 1;
+    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
+  });
   route();
 }
 
@@ -70,17 +77,17 @@ void PreviewServer::route() {
     noStore(response);
     response.set_content(page_, "text/html; charset=utf-8");
   });
-  server_->Get("/picture.png", [this, noStore](const httplib::Request&,
-                                               httplib::Response& response) {
-    std::lock_guard lock(mutex_);
-    noStore(response);
-    if (picture_.empty()) {
-      response.status = 404;
-      response.set_content("no picture: the screen has errors\n", "text/plain");
-      return;
-    }
-    response.set_content(picture_, "image/png");
-  });
+  server_->Get("/picture.png",
+               [this, noStore](const httplib::Request&, httplib::Response& response) {
+                 std::lock_guard lock(mutex_);
+                 noStore(response);
+                 if (picture_.empty()) {
+                   response.status = 404;
+                   response.set_content("no picture: the screen has errors\n", "text/plain");
+                   return;
+                 }
+                 response.set_content(picture_, "image/png");
+               });
   server_->Get("/events", [this, noStore](const httplib::Request&, httplib::Response& response) {
     noStore(response);
     // Each stream starts by sending the current version, so a page that loaded just before a
@@ -99,8 +106,7 @@ void PreviewServer::route() {
           return sink.write(event.data(), event.size());
         });
   });
-  server_->Get("/files/(.*)", [this](const httplib::Request& request,
-                                     httplib::Response& response) {
+  server_->Get("/files/(.*)", [this](const httplib::Request& request, httplib::Response& response) {
     const fs::path file = fileInside(folder_, request.matches[1].str());
     std::string bytes;
     if (file.empty()) {
@@ -120,7 +126,13 @@ int PreviewServer::start(int port) {
   const int bound = port == 0 ? server_->bind_to_any_port("127.0.0.1")
                               : (server_->bind_to_port("127.0.0.1", port) ? port : -1);
   if (bound < 0) return -1;
-  thread_ = std::thread([this] { server_->listen_after_bind(); });
+  thread_ = std::thread([this] {
+    server_->listen_after_bind();
+    listenEnded_ = true;
+  });
+  // A stop before the server runs would be lost and leave it listening for good.
+  while (!server_->is_running() && !listenEnded_)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return bound;
 }
 

@@ -3,6 +3,7 @@
 // files of the screen's folder under "/files/" (nothing outside it).
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
@@ -42,6 +43,7 @@ class PreviewServer {
   std::filesystem::path folder_;  // canonical
   std::unique_ptr<httplib::Server> server_;
   std::thread thread_;
+  std::atomic<bool> listenEnded_ = false;
   mutable std::mutex mutex_;
   std::condition_variable published_;
   std::string page_ = "<!DOCTYPE html><title>zelmo-panel serve</title><p>Rendering...</p>";

@@ -4,8 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -62,7 +62,8 @@ class SignalScope {
   SignalScope& operator=(const SignalScope&) = delete;
 
  private:
-  struct sigaction oldInterrupt_ {}, oldTerminate_ {}, oldPipe_ {};
+  struct sigaction oldInterrupt_ {
+  }, oldTerminate_{}, oldPipe_{};
 };
 
 std::string fileText(const fs::path& file) {
@@ -99,7 +100,10 @@ struct WorkFolder {
 class Preview {
  public:
   Preview(const ServeOptions& options, const RenderPreview& render, std::ostream& out)
-      : options_(options), render_(render), out_(out), server_(fs::absolute(options.screen).parent_path()) {}
+      : options_(options),
+        render_(render),
+        out_(out),
+        server_(fs::absolute(options.screen).parent_path()) {}
 
   int run() {
     renderAndPublish();
@@ -134,8 +138,8 @@ class Preview {
     out_.flush();
     const pid_t child = fork();
     if (child < 0) {
-      std::ofstream(workFile("messages.txt")) << "zelmo-panel: cannot start a render: "
-                                              << std::strerror(errno) << '\n';
+      std::ofstream(workFile("messages.txt"))
+          << "zelmo-panel: cannot start a render: " << std::strerror(errno) << '\n';
       return 1;
     }
     if (child == 0) {
@@ -147,8 +151,8 @@ class Preview {
       if (messages >= 0) dup2(messages, STDERR_FILENO);
       if (null >= 0) dup2(null, STDOUT_FILENO);
       std::vector<std::string> files;
-      const int code = render_({workFile("picture.png").string(), workFile("report.html").string()},
-                               files);
+      const int code =
+          render_({workFile("picture.png").string(), workFile("report.html").string()}, files);
       std::ofstream list(workFile("read.txt"));
       for (const std::string& file : files) list << file << '\n';
       list.close();

@@ -29,8 +29,7 @@ struct PreviewFiles {
 // Renders the screen as zelmo-panel would, writing `files`, and returns its exit code with its
 // messages on standard error. `read` gets every file the render read besides the screen (pictures,
 // the configuration store), found or not. Runs in a child process of its own each time.
-using RenderPreview =
-    std::function<int(const PreviewFiles& files, std::vector<std::string>& read)>;
+using RenderPreview = std::function<int(const PreviewFiles& files, std::vector<std::string>& read)>;
 
 // Serves until SIGINT or SIGTERM, printing the address to `out`. Returns 0 after a clean stop, 2
 // when the screen file is missing, 4 when the port cannot be listened on.
