@@ -231,6 +231,10 @@ int exitCodeOf(const std::function<void()>& work) {
   } catch (const panel::NativeFailure& e) {
     std::cerr << "zelmo-panel: a native failed: " << e.what() << '\n';
     return kNativeFailed;
+  } catch (const std::exception& e) {
+    // check and serve run this in a forked child, which must not unwind into their loops.
+    std::cerr << "zelmo-panel: unexpected failure: " << e.what() << '\n';
+    return kNativeFailed;
   }
 }
 

@@ -129,6 +129,31 @@ class Preview {
  private:
   fs::path workFile(const char* name) const { return work_.path / name; }
 
+  [[noreturn]] void renderAsChild() {
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    const int messages = open(workFile("messages.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int null = open("/dev/null", O_WRONLY);
+    if (messages >= 0) dup2(messages, STDERR_FILENO);
+    if (null >= 0) dup2(null, STDOUT_FILENO);
+    int code = 1;
+    // Nothing may unwind out of the child into the parent's loop, which it shares.
+    try {
+      std::vector<std::string> files;
+      code = render_({workFile("picture.png").string(), workFile("report.html").string()}, files);
+      std::ofstream list(workFile("read.txt"));
+      for (const std::string& file : files) list << file << '\n';
+    } catch (const std::exception& e) {
+      std::cerr << "zelmo-panel: unexpected failure: " << e.what() << '\n';
+    } catch (...) {
+      std::cerr << "zelmo-panel: unexpected failure\n";
+    }
+    std::cerr.flush();
+    std::fflush(nullptr);
+    // No exit handlers: they belong to the parent, whose state the child shares.
+    _exit(code);
+  }
+
   // Renders in a child, so that no module state is carried from one render to the next.
   int renderInChild(std::vector<std::string>& read) {
     std::error_code ignored;
@@ -142,25 +167,7 @@ class Preview {
           << "zelmo-panel: cannot start a render: " << std::strerror(errno) << '\n';
       return 1;
     }
-    if (child == 0) {
-      std::signal(SIGINT, SIG_DFL);
-      std::signal(SIGTERM, SIG_DFL);
-      const int messages =
-          open(workFile("messages.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      const int null = open("/dev/null", O_WRONLY);
-      if (messages >= 0) dup2(messages, STDERR_FILENO);
-      if (null >= 0) dup2(null, STDOUT_FILENO);
-      std::vector<std::string> files;
-      const int code =
-          render_({workFile("picture.png").string(), workFile("report.html").string()}, files);
-      std::ofstream list(workFile("read.txt"));
-      for (const std::string& file : files) list << file << '\n';
-      list.close();
-      std::cerr.flush();
-      std::fflush(nullptr);
-      // No exit handlers: they belong to the parent, whose state the child shares.
-      _exit(code);
-    }
+    if (child == 0) renderAsChild();
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }

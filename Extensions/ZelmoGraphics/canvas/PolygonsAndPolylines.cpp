@@ -173,48 +173,52 @@ void fillPolygonWithBorderTranslated() {
   fillWithBorder(*points, fillColor, backColor, fillPattern, border, smooth >= 1);
 }
 
+namespace {
+
+// The arguments the polyline and Bezier natives share, in their order: count, colour, back
+// colour, line width and line style.
+struct LineLook {
+  explicit LineLook(const ManagedFrame& frame)
+      : count(frame.intArg(0)),
+        color(frame.intArg(1)),
+        backColor(frame.intArg(2)),
+        lineWidth(frame.intArg(3)),
+        lineStyle(frame.intArg(4)) {}
+  int32_t count, color, backColor, lineWidth, lineStyle;
+};
+
+}  // namespace
+
 // drawPolyline([I[IIIIIII)V
 void drawPolyline() {
   const ManagedFrame frame;
-  const int32_t count = frame.intArg(0);
-  const int32_t color = frame.intArg(1);
-  const int32_t backColor = frame.intArg(2);
-  const int32_t lineWidth = frame.intArg(3);
-  const int32_t lineStyle = frame.intArg(4);
+  const LineLook look(frame);
   const int32_t lineEnd = frame.intArg(5);
   PointBuffer buffer;
-  const auto points = copyPoints(1, 2, count, buffer);
+  const auto points = copyPoints(1, 2, look.count, buffer);
   if (!points) return;
-  polyline(*points, color, backColor, lineWidth, lineStyle, lineEnd);
+  polyline(*points, look.color, look.backColor, look.lineWidth, look.lineStyle, lineEnd);
 }
 
 // drawPolyline([IIIIIII)V
 void drawPolylineTranslated() {
   const ManagedFrame frame;
-  const int32_t count = frame.intArg(0);
-  const int32_t color = frame.intArg(1);
-  const int32_t backColor = frame.intArg(2);
-  const int32_t lineWidth = frame.intArg(3);
-  const int32_t lineStyle = frame.intArg(4);
+  const LineLook look(frame);
   const int32_t lineEnd = frame.intArg(5);
-  const auto points = pointsInPlace(1, count, Translation::intoArray);
+  const auto points = pointsInPlace(1, look.count, Translation::intoArray);
   if (!points) return;
-  polyline(*points, color, backColor, lineWidth, lineStyle, lineEnd);
+  polyline(*points, look.color, look.backColor, look.lineWidth, look.lineStyle, lineEnd);
 }
 
 // drawBezier([IIIIII)V: translated
 void drawBezier() {
   const ManagedFrame frame;
-  const int32_t count = frame.intArg(0);
-  const int32_t color = frame.intArg(1);
-  const int32_t backColor = frame.intArg(2);
-  const int32_t lineWidth = frame.intArg(3);
-  const int32_t lineStyle = frame.intArg(4);
-  const auto points = pointsInPlace(1, count, Translation::intoArray);
+  const LineLook look(frame);
+  const auto points = pointsInPlace(1, look.count, Translation::intoArray);
   if (!points) return;
   // The style's low byte also picks the line ends.
-  osGXdrawBezierLine(points->count, points->list, lineWidth, low8(lineStyle), color, backColor,
-                     low8(lineStyle));
+  osGXdrawBezierLine(points->count, points->list, look.lineWidth, low8(look.lineStyle), look.color,
+                     look.backColor, low8(look.lineStyle));
 }
 
 }  // namespace zelmo::canvas
