@@ -106,13 +106,14 @@ class Preview {
         server_(fs::absolute(options.screen).parent_path()) {}
 
   int run() {
-    renderAndPublish();
     const int port = server_.start(options_.port);
     if (port < 0) {
       std::cerr << "zelmo-panel: cannot listen on 127.0.0.1:" << options_.port
                 << " (another program may be using it; --port 0 takes any free port)\n";
       return 4;
     }
+    // The address is given once there is a page to see.
+    renderAndPublish();
     out_ << "zelmo-panel: serving " << options_.screen << " at http://127.0.0.1:" << port
          << "/ (Ctrl-C stops)" << std::endl;
     while (!stopAsked) {
