@@ -3,7 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <cstdint>
 #include <memory>
+#include <vector>
+
+#include <png.h>
 
 namespace gx {
 
@@ -37,6 +41,59 @@ bool writePngFile(cairo_surface_t* surface, const std::string& path, std::string
     return false;
   }
   return true;
+}
+
+std::string quickPngBytes(cairo_surface_t* surface) {
+  cairo_surface_flush(surface);
+  const int width = cairo_image_surface_get_width(surface);
+  const int height = cairo_image_surface_get_height(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  if (!data || width <= 0 || height <= 0) return {};
+  std::string png;
+  png_structp writer = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = writer ? png_create_info_struct(writer) : nullptr;
+  if (!info) {
+    png_destroy_write_struct(&writer, nullptr);
+    return {};
+  }
+  std::vector<png_byte> row(static_cast<size_t>(width) * 4);
+  if (setjmp(png_jmpbuf(writer))) {
+    png_destroy_write_struct(&writer, &info);
+    return {};
+  }
+  png_set_write_fn(
+      writer, &png,
+      [](png_structp w, png_bytep bytes, png_size_t length) {
+        static_cast<std::string*>(png_get_io_ptr(w))->append(reinterpret_cast<char*>(bytes), length);
+      },
+      nullptr);
+  png_set_IHDR(writer, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+               PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_set_compression_level(writer, 4);
+  png_set_filter(writer, 0, PNG_FILTER_SUB);
+  png_write_info(writer, info);
+  for (int y = 0; y < height; ++y) {
+    const auto* pixels = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+    for (int x = 0; x < width; ++x) {
+      // Cairo keeps colour premultiplied by alpha; PNG wants it straight, rounded as cairo does.
+      const uint32_t p = pixels[x];
+      const uint32_t alpha = p >> 24;
+      png_byte* out = &row[static_cast<size_t>(x) * 4];
+      const auto straight = [alpha](uint32_t c) {
+        return static_cast<png_byte>(alpha == 0 ? 0 : (c * 255 + alpha / 2) / alpha);
+      };
+      out[0] = straight((p >> 16) & 0xFF);
+      out[1] = straight((p >> 8) & 0xFF);
+      out[2] = straight(p & 0xFF);
+      out[3] = static_cast<png_byte>(alpha);
+    }
+    png_write_row(writer, row.data());
+  }
+  png_write_end(writer, info);
+  png_destroy_write_struct(&writer, &info);
+  return png;
 }
 
 std::string pngReadProblem(const std::string& path) {

@@ -8,7 +8,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "gx/PngFile.h"
 #include "runtime/RasterTestSupport.h"
 
 namespace zelmo::test {
@@ -17,6 +20,36 @@ namespace {
 int countIn(const gx::RasterBackend& r, uint32_t colour, int x1 = 0, int y1 = 0, int x2 = 63,
             int y2 = 47) {
   return inkOf(r, x1, y1, x2, y2, colour).count;
+}
+
+cairo_status_t appendTo(void* bytes, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(bytes)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+cairo_status_t readFrom(void* closure, unsigned char* data, unsigned int length) {
+  auto* bytes = static_cast<std::string_view*>(closure);
+  if (bytes->size() < length) return CAIRO_STATUS_READ_ERROR;
+  std::memcpy(data, bytes->data(), length);
+  bytes->remove_prefix(length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// The pixels of PNG bytes as cairo reads them back, premultiplied, row by row.
+std::vector<uint32_t> pixelsOfPng(const std::string& png) {
+  std::string_view bytes(png);
+  cairo_surface_t* read = cairo_image_surface_create_from_png_stream(readFrom, &bytes);
+  std::vector<uint32_t> pixels;
+  if (cairo_surface_status(read) == CAIRO_STATUS_SUCCESS) {
+    const int width = cairo_image_surface_get_width(read);
+    for (int y = 0; y < cairo_image_surface_get_height(read); ++y) {
+      const auto* row = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(read) +
+                                                          y * cairo_image_surface_get_stride(read));
+      pixels.insert(pixels.end(), row, row + width);
+    }
+  }
+  cairo_surface_destroy(read);
+  return pixels;
 }
 
 class RasterBackendTest : public ::testing::Test {
@@ -290,6 +323,40 @@ TEST_F(RasterBackendTest, WritePngWritesTheCompositeAsAReadablePng) {
 
   EXPECT_FALSE(raster.writePng("/nonexistent-dir/x.png", &error));
   EXPECT_EQ(error, std::strerror(ENOENT));  // why; the caller names the path
+}
+
+// The report's quick PNGs read back as the pictures cairo writes itself do, translucent pixels
+// included: colour is stored straight, rounded the same way.
+TEST(QuickPng, ReadsBackAsCairosOwnPngDoes) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 256, 3);
+  auto* data = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface));
+  const auto stride = static_cast<size_t>(cairo_image_surface_get_stride(surface)) / 4;
+  for (uint32_t alpha = 0; alpha < 256; ++alpha) {
+    const auto premultiplied = [alpha](uint32_t c) { return c * alpha / 255; };
+    data[alpha] = alpha << 24 | premultiplied(0xC8) << 16 | premultiplied(0x41) << 8 |
+                  premultiplied(0x07);
+    data[stride + alpha] = alpha << 24 | alpha << 16 | (alpha / 2) << 8;
+    data[2 * stride + alpha] = 0xFF000000u | alpha * 0x010101u;
+  }
+  cairo_surface_mark_dirty(surface);
+  std::string cairoPng;
+  ASSERT_EQ(cairo_surface_write_to_png_stream(surface, appendTo, &cairoPng), CAIRO_STATUS_SUCCESS);
+  const std::vector<uint32_t> expected = pixelsOfPng(cairoPng);
+  ASSERT_EQ(expected.size(), 3u * 256);
+  EXPECT_EQ(pixelsOfPng(gx::quickPngBytes(surface)), expected);
+  cairo_surface_destroy(surface);
+}
+
+TEST_F(RasterBackendTest, CompositePngOfAnAreaHoldsThatAreaOfEveryLayer) {
+  fill(0, 0, 20, 20, kRed);
+  raster.removeClipArea(1);
+  fill(10, 10, 30, 30, kBlue);
+  const gx::PixelBox area{8, 9, 25, 12};
+  std::vector<uint32_t> composite;
+  raster.copyPixels(composite, -1, area);
+  EXPECT_EQ(pixelsOfPng(raster.compositePng(area)), composite);
+  EXPECT_EQ(pixelsOfPng(raster.compositePng({60, 40, 90, 90})).size(), 4u * 8);  // cut to fit
+  EXPECT_TRUE(raster.compositePng({64, 0, 70, 5}).empty());
 }
 
 }  // namespace
