@@ -4,12 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -21,6 +19,7 @@
 #include "panel/FileStamps.h"
 #include "panel/PreviewPages.h"
 #include "panel/PreviewServer.h"
+#include "panel/RenderLauncher.h"
 
 namespace panel {
 
@@ -103,7 +102,8 @@ class Preview {
       : options_(options),
         render_(render),
         out_(out),
-        server_(fs::absolute(options.screen).parent_path()) {}
+        server_(fs::absolute(options.screen).parent_path()),
+        launcher_([this] { return renderHere(); }) {}
 
   int run() {
     const int port = server_.start(options_.port);
@@ -130,15 +130,15 @@ class Preview {
  private:
   fs::path workFile(const char* name) const { return work_.path / name; }
 
-  [[noreturn]] void renderAsChild() {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+  // Runs in a child of the launcher: its messages go to a file, and so does the list of files
+  // it read.
+  int renderHere() {
     const int messages = open(workFile("messages.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int null = open("/dev/null", O_WRONLY);
     if (messages >= 0) dup2(messages, STDERR_FILENO);
     if (null >= 0) dup2(null, STDOUT_FILENO);
     int code = 1;
-    // Nothing may unwind out of the child into the parent's loop, which it shares.
+    // Nothing may unwind out of the child into the loop of the process it was forked from.
     try {
       std::vector<std::string> files;
       code = render_({workFile("picture.png").string(), workFile("report.html").string()}, files);
@@ -151,31 +151,24 @@ class Preview {
     }
     std::cerr.flush();
     std::fflush(nullptr);
-    // No exit handlers: they belong to the parent, whose state the child shares.
-    _exit(code);
+    return code;
   }
 
-  // Renders in a child, so that no module state is carried from one render to the next.
+  // Renders in a process of its own, so that no module state is carried from one render to the
+  // next; returns its exit code.
   int renderInChild(std::vector<std::string>& read) {
     std::error_code ignored;
     for (const char* name : {"picture.png", "report.html", "messages.txt", "read.txt"})
       fs::remove(workFile(name), ignored);
-    std::cout.flush();
     out_.flush();
-    const pid_t child = fork();
-    if (child < 0) {
-      std::ofstream(workFile("messages.txt"))
-          << "zelmo-panel: cannot start a render: " << std::strerror(errno) << '\n';
-      return 1;
-    }
-    if (child == 0) renderAsChild();
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    const int status = launcher_.run();
     read = linesIn(workFile("read.txt"));
-    if (WIFEXITED(status)) return WEXITSTATUS(status);
-    std::ofstream(workFile("messages.txt"), std::ios::app)
-        << "zelmo-panel: the render stopped by signal " << WTERMSIG(status) << '\n';
+    if (status != -1 && WIFEXITED(status)) return WEXITSTATUS(status);
+    std::ofstream note(workFile("messages.txt"), std::ios::app);
+    if (status == -1)
+      note << "zelmo-panel: cannot start a render process\n";
+    else
+      note << "zelmo-panel: the render stopped by signal " << WTERMSIG(status) << '\n';
     return 1;
   }
 
@@ -216,6 +209,8 @@ class Preview {
   std::ostream& out_;
   WorkFolder work_;
   PreviewServer server_;
+  // Made before the server starts its threads; see RenderLauncher.
+  RenderLauncher launcher_;
   FileStamps stamps_;
   std::vector<std::string> read_;  // files besides the screen that the last render read
 };
