@@ -1,6 +1,9 @@
 // The live preview's server, pages and file stamps, in-process.
 #include <httplib.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <chrono>
 #include <future>
@@ -10,6 +13,7 @@
 #include "panel/FileStamps.h"
 #include "panel/PreviewPages.h"
 #include "panel/PreviewServer.h"
+#include "panel/RenderLauncher.h"
 #include "support/ConfigFiles.h"
 
 namespace zelmo::test {
@@ -150,6 +154,32 @@ TEST(PreviewPages, LivePageMayReachItsServerAndReloads) {
   EXPECT_GT(script, page.find("<\\/body>"));  // after the report's own script
   EXPECT_LT(script, page.rfind("</body>"));
   EXPECT_NE(page.find("new EventSource(\"/events\")"), std::string::npos);
+}
+
+// Every render starts from the state the launcher was made with, and how it ended comes back.
+TEST(RenderLauncher, RunsEachRenderInAChildOfItsOwn) {
+  int renders = 0;
+  bool crash = false;
+  panel::RenderLauncher launcher([&] {
+    if (crash) std::raise(SIGKILL);
+    return 40 + ++renders;
+  });
+  for (int i = 0; i < 3; ++i) {
+    const int status = launcher.run();
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 41);
+  }
+  EXPECT_EQ(renders, 0);  // nothing ran in this process
+  crash = true;           // too late: the launcher has its own copy
+  EXPECT_TRUE(WIFEXITED(launcher.run()));
+  panel::RenderLauncher crashing([] {
+    std::raise(SIGKILL);
+    return 0;
+  });
+  const int status = crashing.run();
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGKILL);
+  EXPECT_TRUE(WIFSIGNALED(crashing.run()));  // the launcher itself serves on
 }
 
 TEST(FileStamps, SeeEveryKindOfSave) {
