@@ -1,6 +1,6 @@
 #include "panel/PreviewPages.h"
 
-#include <regex>
+#include <optional>
 #include <sstream>
 #include <string_view>
 #include <vector>
@@ -68,6 +68,30 @@ std::string padTo(const std::string& line, int64_t column) {
   return pad;
 }
 
+// Where a message is placed: FILE:LINE:COLUMN: at its start, the first such in the line.
+struct Place {
+  int64_t line = 0, column = 0;
+};
+std::optional<Place> placeOf(const std::string& message) {
+  // A number of at most nine digits, then `end`; advances `at` past both.
+  const auto number = [&](size_t& at, std::string_view end, int64_t& value) {
+    const size_t start = at;
+    value = 0;
+    while (at < message.size() && at - start < 9 && message[at] >= '0' && message[at] <= '9')
+      value = value * 10 + (message[at++] - '0');
+    if (at == start || message.compare(at, end.size(), end) != 0) return false;
+    at += end.size();
+    return true;
+  };
+  for (size_t colon = message.find(':'); colon != std::string::npos;
+       colon = message.find(':', colon + 1)) {
+    Place place;
+    size_t at = colon + 1;
+    if (colon > 0 && number(at, ":", place.line) && number(at, ": ", place.column)) return place;
+  }
+  return std::nullopt;
+}
+
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -117,7 +141,6 @@ std::string livePage(std::string report, uint64_t version) {
 
 std::string errorPage(const std::string& screenName, const std::string& screenText,
                       const std::string& messages, uint64_t version) {
-  static const std::regex placed(R"(^(.*):([0-9]+):([0-9]+): (.*)$)");
   const std::vector<std::string> source = linesOf(screenText);
   std::string items;
   size_t count = 0;
@@ -125,10 +148,9 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
     if (message.empty()) continue;
     ++count;
     items += "<li class=\"error\"><div class=\"message\">" + htmlEscaped(message) + "</div>";
-    std::smatch match;
-    if (std::regex_match(message, match, placed) && match[2].length() < 10 &&
-        match[3].length() < 10) {
-      const int64_t line = std::stoll(match[2].str()), column = std::stoll(match[3].str());
+    // A pattern matcher would recurse once per character, and a message may quote a long value.
+    if (const std::optional<Place> place = placeOf(message)) {
+      const int64_t line = place->line, column = place->column;
       if (line >= 1 && static_cast<size_t>(line) <= source.size()) {
         const std::string& text = source[static_cast<size_t>(line - 1)];
         items += "<pre class=\"source\" data-line=\"" + std::to_string(line) + "\" data-column=\"" +

@@ -143,6 +143,24 @@ TEST(PreviewPages, ErrorPageShowsEachErrorAtItsLineAndColumn) {
   EXPECT_NE(page.find("const version = 7;"), std::string::npos);
 }
 
+// The place is the first FILE:LINE:COLUMN: of a message, whatever the message quotes after it,
+// and a message of any length is placed without fault.
+TEST(PreviewPages, ErrorPagePlacesLongAndOddMessages) {
+  const std::string screen = "{\n\"a\": 1,\n\"b\": 2\n}\n";
+  const std::string quoted = "C:/screens/s.json:3:2: unknown key \"x:2:1: y\"\n";
+  const std::string page = panel::errorPage("s.json", screen, quoted, 1);
+  EXPECT_NE(page.find("data-line=\"3\" data-column=\"2\""), std::string::npos);
+  EXPECT_EQ(page.find("data-line=\"2\""), std::string::npos);
+
+  const std::string huge(1 << 20, 'x');
+  const std::string long_ = panel::errorPage(
+      "s.json", screen, "s.json:2:1: unknown key \"" + huge + "\"\n" + huge + "\n", 1);
+  EXPECT_NE(long_.find("<title>s.json: 2 errors</title>"), std::string::npos);
+  EXPECT_NE(long_.find("data-line=\"2\" data-column=\"1\""), std::string::npos);
+  EXPECT_EQ(panel::errorPage("s.json", screen, "s.json:1:4294967297: far\n", 1).find("data-line"),
+            std::string::npos);  // no column that long
+}
+
 TEST(PreviewPages, LivePageMayReachItsServerAndReloads) {
   const std::string report =
       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; img-src "
