@@ -21,6 +21,7 @@ void setTimeZoneOffset(int32_t minutesAheadOfGmt) { minutesAhead() = minutesAhea
 extern "C" bool osTMgetGMTTimeZoneOffset(int32_t* minutes) {
   if (!minutes) return false;
   // The service counts minutes to add to local time to reach GMT.
-  *minutes = -core::minutesAhead();
+  // Negated in 64 bits: an offset of INT32_MIN, which no screen can give, must still not overflow.
+  *minutes = static_cast<int32_t>(-int64_t{core::minutesAhead()});
   return true;
 }

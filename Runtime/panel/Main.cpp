@@ -238,8 +238,18 @@ int exitCodeOf(const std::function<void()>& work) {
   }
 }
 
-int check(const std::vector<std::string>& args) {
+// Runs a subcommand; a command line it cannot obey is exit 2, said with the usage text.
+int withUsage(const std::function<int()>& subcommand) {
   try {
+    return subcommand();
+  } catch (const panel::UsageError& e) {
+    std::cerr << "zelmo-panel: " << e.what() << "\n\n" << panel::usageText();
+    return kBadInput;
+  }
+}
+
+int check(const std::vector<std::string>& args) {
+  return withUsage([&] {
     const panel::CheckOptions checkOptions = panel::parseCheckCommandLine(args);
     const std::string modulePath =
         checkOptions.module.empty() ? vm::defaultModulePath() : checkOptions.module;
@@ -250,14 +260,11 @@ int check(const std::vector<std::string>& args) {
       return exitCodeOf([&] { render(options, modulePath); });
     };
     return panel::runCheck(checkOptions, renderOne, std::cout);
-  } catch (const panel::UsageError& e) {
-    std::cerr << "zelmo-panel: " << e.what() << "\n\n" << panel::usageText();
-    return kBadInput;
-  }
+  });
 }
 
 int serve(const std::vector<std::string>& args) {
-  try {
+  return withUsage([&] {
     const panel::ServeOptions serveOptions = panel::parseServeCommandLine(args);
     const std::string modulePath =
         serveOptions.module.empty() ? vm::defaultModulePath() : serveOptions.module;
@@ -271,10 +278,7 @@ int serve(const std::vector<std::string>& args) {
       return exitCodeOf([&] { render(options, modulePath, &read); });
     };
     return panel::runServe(serveOptions, renderPreview, std::cout);
-  } catch (const panel::UsageError& e) {
-    std::cerr << "zelmo-panel: " << e.what() << "\n\n" << panel::usageText();
-    return kBadInput;
-  }
+  });
 }
 
 int run(const std::vector<std::string>& args) {

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "panel/MarkupText.h"
+
 namespace panel {
 
 namespace {
@@ -104,33 +106,6 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 }  // namespace
 
-std::string htmlEscaped(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 std::string livePage(std::string report, uint64_t version) {
   // The report, a file opened from disk, may reach nothing; served, it listens to the server.
   const std::string policy = "default-src 'none';";
@@ -147,7 +122,7 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
   for (const std::string& message : linesOf(messages)) {
     if (message.empty()) continue;
     ++count;
-    items += "<li class=\"error\"><div class=\"message\">" + htmlEscaped(message) + "</div>";
+    items += "<li class=\"error\"><div class=\"message\">" + markupEscaped(message) + "</div>";
     // A pattern matcher would recurse once per character, and a message may quote a long value.
     if (const std::optional<Place> place = placeOf(message)) {
       const int64_t line = place->line, column = place->column;
@@ -155,9 +130,9 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
         const std::string& text = source[static_cast<size_t>(line - 1)];
         items += "<pre class=\"source\" data-line=\"" + std::to_string(line) + "\" data-column=\"" +
                  std::to_string(column) + "\"><span class=\"number\">" + std::to_string(line) +
-                 " | </span>" + htmlEscaped(text) + "\n<span class=\"number\">" +
+                 " | </span>" + markupEscaped(text) + "\n<span class=\"number\">" +
                  std::string(std::to_string(line).size(), ' ') + " | </span>" +
-                 htmlEscaped(padTo(text, column)) + "<span class=\"mark\">^</span></pre>";
+                 markupEscaped(padTo(text, column)) + "<span class=\"mark\">^</span></pre>";
       }
     }
     items += "</li>\n";
@@ -169,7 +144,7 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; connect-src "
       "'self'; style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n"
       "<title>" +
-      htmlEscaped(title) +
+      markupEscaped(title) +
       "</title>\n<style>\n"
       "  body { margin: 0; font: 13px/1.35 sans-serif; color: #1d2731; background: #eef1f4; }\n"
       "  header { padding: 8px 14px; background: #7b241c; color: #fff; }\n"
@@ -182,7 +157,7 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
       "  pre.source { margin: 4px 0 0; padding: 4px 6px; background: #f6f8fa; }\n"
       "  .number { color: #8a96a3; }\n  .mark { color: #c0392b; font-weight: bold; }\n"
       "</style>\n</head>\n<body>\n<header>\n<h1 id=\"title\">" +
-      htmlEscaped(title) +
+      markupEscaped(title) +
       "</h1>\n<p>The picture comes back when the file is fixed and saved.</p>\n</header>\n"
       "<ol id=\"errors\">\n" +
       items + "</ol>\n</body>\n</html>\n";

@@ -20,7 +20,4 @@ std::string errorPage(const std::string& screenName, const std::string& screenTe
 // The text of a server-sent event announcing version `version`.
 std::string eventData(uint64_t version, bool ok);
 
-// Text made safe to stand in HTML content or a quoted attribute.
-std::string htmlEscaped(const std::string& text);
-
 }  // namespace panel
