@@ -203,8 +203,9 @@ class Checker {
       return;
     }
     try {
-      const Comparison comparison =
-          comparePngs(renderedPng(i).string(), reference(i).string(), options_.colourTolerance);
+      const PictureComparison pictures(renderedPng(i).string(), reference(i).string(),
+                                       options_.colourTolerance);
+      const Comparison& comparison = pictures.result();
       if (comparison.differing <= options_.tolerance) {
         result = {Outcome::Ok, ""};
         fs::remove(differencePicture(i), ignored);  // from an earlier check, now stale
@@ -216,8 +217,7 @@ class Checker {
         return;
       }
       std::string error;
-      if (writeSideBySidePng(renderedPng(i).string(), reference(i).string(),
-                             differencePicture(i).string(), &error, options_.colourTolerance))
+      if (pictures.writeSideBySidePng(differencePicture(i).string(), &error))
         result.detail += "; see " + differencePicture(i).string();
       else
         result.detail += "; cannot write " + differencePicture(i).string() + ": " + error;

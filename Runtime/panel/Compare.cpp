@@ -117,11 +117,19 @@ std::string size(int w, int h) { return std::to_string(w) + "x" + std::to_string
 
 }  // namespace
 
-Comparison comparePngs(const std::string& rendered, const std::string& reference,
-                       int colourTolerance) {
-  const Surface out = readPng(rendered);
-  const Surface ref = readPng(reference);
-  return compare(out.get(), ref.get(), colourTolerance);
+PictureComparison::PictureComparison(const std::string& rendered, const std::string& reference,
+                                     int colourTolerance)
+    : rendered_(nullptr), reference_(nullptr), colourTolerance_(colourTolerance) {
+  Surface out = readPng(rendered);
+  Surface ref = readPng(reference);
+  result_ = compare(out.get(), ref.get(), colourTolerance);
+  rendered_ = out.release();
+  reference_ = ref.release();
+}
+
+PictureComparison::~PictureComparison() {
+  cairo_surface_destroy(rendered_);
+  cairo_surface_destroy(reference_);
 }
 
 std::string describeDifference(const Comparison& result) {
@@ -137,34 +145,30 @@ std::string describeDifference(const Comparison& result) {
   return text;
 }
 
-bool writeDifferencePng(const std::string& rendered, const std::string& reference,
-                        const std::string& output, std::string* error, int colourTolerance) {
-  const Surface out = readPng(rendered);
-  const Surface ref = readPng(reference);
-  return gx::writePngFile(differenceOf(out.get(), ref.get(), colourTolerance).get(), output, error);
+bool PictureComparison::writeDifferencePng(const std::string& output, std::string* error) const {
+  return gx::writePngFile(differenceOf(rendered_, reference_, colourTolerance_).get(), output,
+                          error);
 }
 
-bool writeSideBySidePng(const std::string& rendered, const std::string& reference,
-                        const std::string& output, std::string* error, int colourTolerance) {
-  const Surface out = readPng(rendered);
-  const Surface ref = readPng(reference);
-  const Comparison result = compare(out.get(), ref.get(), colourTolerance);
-  const Surface diff = differenceOf(out.get(), ref.get(), colourTolerance);
+bool PictureComparison::writeSideBySidePng(const std::string& output, std::string* error) const {
+  cairo_surface_t* const out = rendered_;
+  cairo_surface_t* const ref = reference_;
+  const Surface diff = differenceOf(out, ref, colourTolerance_);
   constexpr int kGap = 8;
-  const int cellWidth = std::max(width(out.get()), width(ref.get()));
+  const int cellWidth = std::max(width(out), width(ref));
   const Surface sheet(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 3 * cellWidth + 2 * kGap,
-                                                 std::max(height(out.get()), height(ref.get()))));
+                                                 std::max(height(out), height(ref))));
   const Context cr(cairo_create(sheet.get()));
   cairo_set_source_rgb(cr.get(), 0.5, 0.5, 0.5);
   cairo_paint(cr.get());
-  cairo_surface_t* const cells[] = {ref.get(), out.get(), diff.get()};
+  cairo_surface_t* const cells[] = {ref, out, diff.get()};
   for (int i = 0; i < 3; ++i) {
     const double left = i * (cellWidth + kGap);
     cairo_set_source_surface(cr.get(), cells[i], left, 0);
     cairo_paint(cr.get());
-    if (!result.box) continue;
+    if (!result_.box) continue;
     // Two pixels outside the box, so that the outline hides none of the changed pixels.
-    const PixelBox& box = *result.box;
+    const PixelBox& box = *result_.box;
     cairo_rectangle(cr.get(), left + box.x1 - 1.5, box.y1 - 1.5, box.x2 - box.x1 + 4,
                     box.y2 - box.y1 + 4);
     cairo_set_source_rgb(cr.get(), 1, 0, 1);

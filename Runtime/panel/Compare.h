@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+typedef struct _cairo_surface cairo_surface_t;
+
 namespace panel {
 
 // Pixels from (x1, y1) to (x2, y2), both included.
@@ -22,24 +24,36 @@ struct Comparison {
   std::optional<PixelBox> box;  // around every differing pixel; none when none differs
 };
 
-// Two pixels differ when any channel, alpha included, differs by more than `colourTolerance`.
-// Reads both PNGs; throws ScreenError naming the file when one cannot be read.
-Comparison comparePngs(const std::string& rendered, const std::string& reference,
-                       int colourTolerance = 0);
+// A rendered picture and its reference, each read once, and how they compare. Two pixels differ
+// when any channel, alpha included, differs by more than `colourTolerance`.
+class PictureComparison {
+ public:
+  // Reads both PNGs; throws ScreenError naming the file when one cannot be read.
+  PictureComparison(const std::string& rendered, const std::string& reference,
+                    int colourTolerance = 0);
+  ~PictureComparison();
+  PictureComparison(const PictureComparison&) = delete;
+  PictureComparison& operator=(const PictureComparison&) = delete;
+
+  const Comparison& result() const { return result_; }
+
+  // Writes the rendered picture faded to grey, with every pixel that differs from the reference
+  // in full red; pixels outside the reference (different sizes) count as differing.
+  // False with a message when the file cannot be written.
+  bool writeDifferencePng(const std::string& output, std::string* error) const;
+  // Writes the reference, the rendered picture and the difference picture side by side, with the
+  // box around the differences outlined on each, so that a change of one pixel is easy to find.
+  bool writeSideBySidePng(const std::string& output, std::string* error) const;
+
+ private:
+  cairo_surface_t* rendered_;
+  cairo_surface_t* reference_;
+  int colourTolerance_;
+  Comparison result_;
+};
 
 // "6 of 1200 pixels differ, inside the box (2,2)-(7,4)", with both sizes when they differ.
 std::string describeDifference(const Comparison& result);
-
-// Writes the rendered picture faded to grey, with every pixel that differs from the reference
-// in full red; pixels outside the reference (different sizes) count as differing.
-// False with a message when the file cannot be written.
-bool writeDifferencePng(const std::string& rendered, const std::string& reference,
-                        const std::string& output, std::string* error, int colourTolerance = 0);
-
-// Writes the reference, the rendered picture and the difference picture side by side, with the
-// box around the differences outlined on each, so that a change of one pixel is easy to find.
-bool writeSideBySidePng(const std::string& rendered, const std::string& reference,
-                        const std::string& output, std::string* error, int colourTolerance = 0);
 
 // OUT.png -> OUT.diff.png (OUT.diff.png when the name has no .png ending).
 std::string differencePathFor(const std::string& output);

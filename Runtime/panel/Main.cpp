@@ -98,11 +98,12 @@ void writeTrace(const std::string& path, const panel::UpcallTrace& trace) {
 }
 
 void compareWithReference(const panel::Options& options) {
-  const panel::Comparison result = panel::comparePngs(options.output, options.compare);
+  const panel::PictureComparison pictures(options.output, options.compare);
+  const panel::Comparison& result = pictures.result();
   if (result.differing <= options.tolerance) return;
   const std::string diffPath = panel::differencePathFor(options.output);
   std::string error;
-  if (!panel::writeDifferencePng(options.output, options.compare, diffPath, &error))
+  if (!pictures.writeDifferencePng(diffPath, &error))
     throw Stop{kNotWritten, "cannot write " + diffPath + ": " + error};
   throw Stop{kDiffersFromReference, "compared with " + options.compare + " (tolerance " +
                                         std::to_string(options.tolerance) +
