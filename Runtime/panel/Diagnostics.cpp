@@ -3,14 +3,13 @@
 namespace panel {
 
 std::string Diagnostics::placed(const std::string& message, const Json* node, bool atKey) const {
+  if (paths_.empty())
+    for (const auto& [root, rootPath] : roots_) addPaths(*root, rootPath, paths_);
   Position where{1, 1};
-  for (const auto& [root, rootPath] : roots_) {
-    if (!node) break;
-    const auto path = pathOf(*root, rootPath, node);
-    if (!path) continue;
-    const auto& positions = atKey ? source_.keys : source_.values;
-    if (const auto found = positions.find(*path); found != positions.end()) where = found->second;
-    break;
+  if (const auto path = paths_.find(node); node && path != paths_.end()) {
+    const auto& offsets = atKey ? source_.keys : source_.values;
+    if (const auto found = offsets.find(path->second); found != offsets.end())
+      where = source_.at(found->second);
   }
   return file_ + ":" + std::to_string(where.line) + ":" + std::to_string(where.column) + ": " +
          message;

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,8 +23,14 @@ class Diagnostics {
       : file_(std::move(file)), source_(std::move(source)) {}
 
   // Values of the file that errors may name, and the JSON pointer of each.
-  void addRoot(const Json& root, std::string path) { roots_.emplace_back(&root, std::move(path)); }
-  void clearRoots() { roots_.clear(); }
+  void addRoot(const Json& root, std::string path) {
+    roots_.emplace_back(&root, std::move(path));
+    paths_.clear();
+  }
+  void clearRoots() {
+    roots_.clear();
+    paths_.clear();
+  }
 
   // Throws TooManyErrors with the last one that is kept.
   void error(const ScreenError& e);
@@ -39,6 +46,8 @@ class Diagnostics {
   std::string file_;
   SourceMap source_;
   std::vector<std::pair<const Json*, std::string>> roots_;
+  // The pointer of every value under the roots, made when a message first needs one.
+  mutable std::unordered_map<const Json*, std::string> paths_;
   std::vector<std::string> errors_, warnings_;
 };
 

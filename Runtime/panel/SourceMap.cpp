@@ -112,9 +112,9 @@ class PositionHandler {
     size_t index;
   };
 
-  Position start() {
+  size_t start() {
     tracker_.betweenTokens = true;
-    return tracker_.map->at(tracker_.tokenStart);
+    return tracker_.tokenStart;
   }
   std::string path() const {
     std::string p;
@@ -151,11 +151,14 @@ class PositionHandler {
 Position SourceMap::at(size_t offset) const {
   const auto next = std::upper_bound(lineStarts.begin(), lineStarts.end(), offset);
   const size_t lineStart = *(next - 1);
-  size_t column = 1;
+  if (countedFrom_ != lineStart || countedTo_ > offset) {
+    countedFrom_ = countedTo_ = lineStart;
+    countedColumn_ = 1;
+  }
   // Columns count characters: UTF-8 continuation bytes do not start one.
-  for (size_t i = lineStart; i < offset && i < text.size(); ++i)
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++column;
-  return {static_cast<size_t>(next - lineStarts.begin()), column};
+  for (; countedTo_ < offset && countedTo_ < text.size(); ++countedTo_)
+    if ((static_cast<unsigned char>(text[countedTo_]) & 0xC0) != 0x80) ++countedColumn_;
+  return {static_cast<size_t>(next - lineStarts.begin()), countedColumn_};
 }
 
 SourceMap parseWithPositions(const std::string& text, Json& document) {
@@ -174,17 +177,16 @@ std::string pointerStep(const std::string& key) {
   return step;
 }
 
-std::optional<std::string> pathOf(const Json& root, const std::string& rootPath, const Json* node) {
-  if (&root == node) return rootPath;
+void addPaths(const Json& root, const std::string& rootPath,
+              std::unordered_map<const Json*, std::string>& paths) {
+  paths.emplace(&root, rootPath);
   if (root.is_object()) {
     for (const auto& item : root.items())
-      if (auto found = pathOf(item.value(), rootPath + '/' + pointerStep(item.key()), node))
-        return found;
+      addPaths(item.value(), rootPath + '/' + pointerStep(item.key()), paths);
   } else if (root.is_array()) {
     for (size_t i = 0; i < root.size(); ++i)
-      if (auto found = pathOf(root[i], rootPath + '/' + std::to_string(i), node)) return found;
+      addPaths(root[i], rootPath + '/' + std::to_string(i), paths);
   }
-  return std::nullopt;
 }
 
 }  // namespace panel

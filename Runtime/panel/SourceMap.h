@@ -3,8 +3,8 @@
 
 #include <cstddef>
 #include <map>
-#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "panel/ScreenError.h"
@@ -17,21 +17,29 @@ struct Position {
 };
 
 struct SourceMap {
-  // The positions of the document's values and keys by JSON pointer ("/objects/0/fields/width").
-  std::map<std::string, Position> values, keys;
+  // Where the document's values and keys start, as offsets into `text`, by JSON pointer
+  // ("/objects/0/fields/width"). Offsets, not lines and columns: those are counted only for the
+  // few places a message names, since counting for every value of a long line costs its square.
+  std::map<std::string, size_t> values, keys;
   // The offset at which each line starts, line 1 first, as far as the parser read.
   std::vector<size_t> lineStarts{0};
   std::string text;
 
+  // Messages come in the order of the file, mostly: a look-up on the line of the one before
+  // counts on from there, so that many on one long line cost it once.
   Position at(size_t offset) const;
+
+ private:
+  mutable size_t countedFrom_ = 0, countedTo_ = 0, countedColumn_ = 1;
 };
 
 // Parses `text` into `document`, recording positions. Throws ScreenError, whose message is
 // "LINE:COLUMN: not valid JSON: ...", when the text is not JSON.
 SourceMap parseWithPositions(const std::string& text, Json& document);
 
-// The JSON pointer of `node` inside `root` (whose own pointer is `rootPath`), if it is there.
-std::optional<std::string> pathOf(const Json& root, const std::string& rootPath, const Json* node);
+// Adds the JSON pointer of every value inside `root` (whose own pointer is `rootPath`), by address.
+void addPaths(const Json& root, const std::string& rootPath,
+              std::unordered_map<const Json*, std::string>& paths);
 
 // A key as one JSON pointer step ("~" and "/" escaped).
 std::string pointerStep(const std::string& key);
